@@ -1,0 +1,33 @@
+// Errors of the core: a text that is not a number or date, a file that cannot be read or written.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace corvana::toolkit {
+
+// Base of every error a command of the core may end with; its message is Portuguese UI text.
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A text that cannot be read as a number or a date ends the running command.
+class ConversionError : public Error {
+public:
+    using Error::Error;
+    static ConversionError notNumber(const std::string& text);
+    static ConversionError notInteger(const std::string& text);
+    static ConversionError notDate(const std::string& text);
+};
+
+// A file that cannot be opened, read or written; the message names the file.
+class FileError : public Error {
+public:
+    using Error::Error;
+    static FileError cannotOpen(const std::filesystem::path& file);
+    static FileError cannotWrite(const std::filesystem::path& file);
+};
+
+}  // namespace corvana::toolkit
