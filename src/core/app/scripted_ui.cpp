@@ -47,8 +47,10 @@ void ScriptedUi::enableCommand(const std::string& name, bool enabled) {
 }
 void ScriptedUi::showWindow(const std::string& window) { windowsShown.push_back(window); }
 void ScriptedUi::closeWindow(const std::string& window) { windowsClosed.push_back(window); }
-bool ScriptedUi::startProgram(const std::filesystem::path& program, const std::vector<std::string>&) {
+bool ScriptedUi::startProgram(const std::filesystem::path& program,
+                              const std::vector<std::string>& arguments) {
     programsStarted.push_back(program);
+    programArguments.push_back(arguments);
     return true;
 }
 void ScriptedUi::openUrl(const std::string& url) { urlsOpened.push_back(url); }

@@ -29,6 +29,7 @@ public:
     std::vector<std::string> windowsClosed;
     std::vector<std::pair<std::string, bool>> commandsEnabled;
     std::vector<std::filesystem::path> programsStarted;
+    std::vector<std::vector<std::string>> programArguments;  // one list per program started
     std::vector<std::string> urlsOpened;
     std::optional<bool> editingMode;
     bool quitRequested = false;

@@ -1,0 +1,216 @@
+// The main window's start-up, commands, font settings, updates and index-grid rules.
+#include "core/app/planos.hpp"
+
+#include "core/app/app.hpp"
+#include "core/app/data_folder.hpp"
+#include "core/app/font_ini.hpp"
+#include "core/toolkit/dates.hpp"
+#include "core/toolkit/grid_ops.hpp"
+
+namespace corvana::app {
+
+namespace {
+bool fileExists(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec);
+}
+
+// Empties the grid, then 2 rows and 1 column, and loads the table when it exists.
+void clearAndLoad(toolkit::StringGrid& grid, const std::filesystem::path& table) {
+    grid.clear();
+    grid.setRowCount(2);
+    grid.setColCount(1);
+    if (!table.empty() && fileExists(table)) toolkit::LoadFromFile(table, grid);
+}
+}  // namespace
+
+TForm1::TForm1(App& app) : WindowModel("TForm1", kDesignCaption), app_(app) {}
+
+SharedContext& TForm1::ctx() { return app_.context(); }
+
+void TForm1::FormCreate() {
+    ctx().meudirx2 = app_.options().programDir;
+    ctx().meudir = app_.options().dataDir;
+    setCaption(std::string(kDesignCaption) + app_.options().version);
+    // The report view starts on the blank page, editable.
+    setEditing(true);
+}
+
+void TForm1::FormShow() {
+    for (const char* name : {"TForm2", "TForm5", "TForm_tjsp_d", "TForm_jf"}) {
+        if (auto* m = app_.model(name)) m->clearPlanChecklist();
+    }
+    // A damaged settings file or table is reported and start-up goes on.
+    runCommand(app_.ui(), [&] {
+        ReportFont font{ctx().Cnomefont, ctx().Cfont};
+        if (readFontIni(ctx().file("font.ini"), font)) {
+            ctx().Cnomefont = font.name;
+            ctx().Cfont = font.size;
+        }
+    });
+    runCommand(app_.ui(), [&] {
+        const auto table = ctx().file("poupanca13.tab");
+        if (fileExists(table)) toolkit::LoadFromFile(table, ctx().indice);
+    });
+    abrirback1();
+}
+
+std::filesystem::path TForm1::updater() const {
+    return app_.context().meudirx2 / updaterFileName();
+}
+
+void TForm1::startUpdater() {
+    // The updater fills the data folder this program uses, then starts the program again.
+    app_.ui().startProgram(updater(), {"--data-dir", ctx().meudir.string()});
+}
+
+bool TForm1::abrirback1() {
+    setEditing(false);
+    if (fileExists(ctx().meudir / u8name(kFirstRunTable)) || !fileExists(updater())) return false;
+    if (!app_.ui().askYesNo(kFirstRunQuestion)) return false;
+    startUpdater();
+    Close();
+    return true;
+}
+
+void TForm1::Close() {
+    if (!FormCloseQuery()) return;
+    closed_ = true;
+    app_.ui().quit();
+}
+
+void TForm1::setEditing(bool on) {
+    editing_ = on;
+    app_.ui().setEditingMode(on);
+}
+
+void TForm1::execute(const Command& c) {
+    switch (c.action) {
+        case Action::OpenWindow:
+            openWindow(c);
+            break;
+        case Action::CloseMain:
+        case Action::Quit:
+            Close();
+            break;
+        case Action::Help:
+            Ajuda2Click();
+            break;
+        case Action::UpdateTables:
+            Atualizaodosndices1Click();
+            break;
+        case Action::VendorPageInView:
+            PginadeatualizaodosoftwarenaInternet1Click();
+            break;
+        case Action::VendorPageInBrowser:
+            SpeedButton5Click();
+            break;
+        case Action::ReloadIndice:
+            Button1Click();
+            break;
+        default:  // the report view's own operations, menus carried by buttons, nothing
+            break;
+    }
+}
+
+void TForm1::openWindow(const Command& c) {
+    WindowModel* w = app_.model(c.window);
+    if (w == nullptr) return;
+    const auto table = c.table.empty() ? std::filesystem::path() : ctx().file(c.table);
+    const bool missing = !c.missing.empty() && !fileExists(table);
+    if (missing && !c.missingAfterEditing) {
+        app_.ui().showMessage(c.missing);
+        return;
+    }
+    if (c.vi) {
+        previewEnabled_ = true;
+        app_.ui().enableCommand(kVisualizarImpressao, true);
+    }
+    if (c.editingOn) setEditing(true);
+    if (missing) {
+        app_.ui().showMessage(c.missing);
+        return;
+    }
+    if (c.prepareOpen) w->prepareOpen();
+    switch (c.indice) {
+        case IndiceLoad::None:
+            break;
+        case IndiceLoad::ClearAndLoad:
+            clearAndLoad(ctx().indice, table);
+            break;
+        case IndiceLoad::LoadWithoutClearing:
+            if (fileExists(table)) toolkit::LoadFromFile(table, ctx().indice);
+            break;
+        case IndiceLoad::CalculatorTable: {
+            const auto name = w->indiceTable();
+            clearAndLoad(ctx().indice, name.empty() ? std::filesystem::path() : ctx().file(name));
+            break;
+        }
+    }
+    if (c.loadTaburv) clearAndLoad(ctx().Taburv, ctx().file("urvtab.tab"));
+    if (!c.windowCaption.empty()) w->setCaption(c.windowCaption);
+    if (c.loadOwnTables) w->loadOwnTables();
+    if (c.firstPage) w->setPage(0);
+    app_.ui().showWindow(w->className());
+    if (!c.resetPageOf.empty()) {
+        if (auto* other = app_.model(c.resetPageOf)) other->setPage(0);
+    }
+}
+
+int TForm1::progressPosition(long long progress, long long maximum) {
+    if (progress >= 1 && maximum > 1) return static_cast<int>(progress * 100 / maximum);
+    return 0;
+}
+
+void TForm1::WBProgressChange(long long progress, long long maximum) {
+    pb1_ = progressPosition(progress, maximum);
+}
+
+void TForm1::gravarFonte() {
+    writeFontIni(ctx().file("font.ini"), ReportFont{ctx().Cnomefont, ctx().Cfont});
+}
+
+void TForm1::Atualizaodosndices1Click() {
+    if (!fileExists(updater())) {
+        app_.ui().showMessage(kNoUpdater);
+        return;
+    }
+    if (app_.ui().askYesNo(kUpdateQuestion)) startUpdater();
+    Close();
+}
+
+void TForm1::PginadeatualizaodosoftwarenaInternet1Click() {
+    setEditing(false);
+    app_.ui().openUrl(kVendorPage);
+}
+
+void TForm1::SpeedButton5Click() { app_.ui().openUrl(kVendorPage); }
+
+void TForm1::Ajuda2Click() {
+    previewEnabled_ = true;
+    app_.ui().enableCommand(kVisualizarImpressao, true);
+    const auto help = ctx().meudir / "images" / "index.htm";
+    if (fileExists(help)) app_.ui().showReport(help);
+    setEditing(false);
+}
+
+void TForm1::Button1Click() {
+    const char* table = ctx().indice.cell(0, 0) == "moeda" ? "t0001.tab" : "poupanca13.tab";
+    toolkit::LoadFromFile(ctx().file(table), ctx().indice);
+}
+
+void TForm1::indiceSelectCell(int col, int row) {
+    auto& indice = ctx().indice;
+    if (col != 0 || row != indice.rowCount() - 1 || row < 2) return;
+    const auto month = toolkit::MonthToDate(indice.cell(0, row - 1));
+    indice.setCell(0, row, toolkit::DateToMonth(toolkit::IncMonth(month, 1)));
+}
+
+TAboutBox::TAboutBox(App& app) : WindowModel("TAboutBox", "Sobre") {
+    Version = "Versão: " + app.options().version;
+    ProductName = kProduct;
+}
+
+void TAboutBox::FormShow() { ProductName = kProduct; }
+
+}  // namespace corvana::app

@@ -1,0 +1,96 @@
+// The main window `TForm1`: start-up, the first-run test, the commands that open the
+// calculators, the report font settings, the table updates and the index grid's rules.
+#pragma once
+
+#include <string>
+
+#include "core/app/commands.hpp"
+#include "core/app/context.hpp"
+#include "core/app/window_model.hpp"
+
+namespace corvana::app {
+
+class App;
+
+class TForm1 : public WindowModel {
+public:
+    static constexpr const char* kDesignCaption = "Corvana Diferenças da URV ";
+    // The URV calculator's default table: its absence means the tables were never installed.
+    static constexpr const char* kFirstRunTable = "Justiça Federal - Ações Condenatórias em Geral.tab";
+    static constexpr const char* kFirstRunQuestion =
+        "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?";
+    static constexpr const char* kUpdateQuestion =
+        "Para atualizar os índices o programa será finalizado, continuar?";
+    static constexpr const char* kNoUpdater = "atualizador não encontrado";
+
+    explicit TForm1(App& app);
+
+    // Start-up steps.
+    void FormCreate();
+    void FormShow();
+    // The first-run test; true when it started the updater and closed the program.
+    bool abrirback1();
+    bool FormCloseQuery() const { return true; }
+
+    // Runs a command of the table (the report view's own operations are the view's).
+    void execute(const Command& command);
+
+    // The progress bar position for a progress event of the report view.
+    static int progressPosition(long long progress, long long maximum);
+    void WBProgressChange(long long progress, long long maximum);
+
+    // The font boxes: every click or exit rewrites font.ini.
+    void CnomefontClick() { gravarFonte(); }
+    void CnomefontExit() { gravarFonte(); }
+    void CfontClick() { gravarFonte(); }
+    void CfontExit() { gravarFonte(); }
+    void gravarFonte();
+
+    // Table updates and the vendor's page.
+    void Atualizaodosndices1Click();
+    void PginadeatualizaodosoftwarenaInternet1Click();
+    void SpeedButton5Click();
+    void Ajuda2Click();
+
+    // The hidden tab "Índice".
+    void Button1Click();
+    void indiceSelectCell(int col, int row);
+
+    // Report view state as the main window sees it.
+    void setEditing(bool on);
+    bool editing() const { return editing_; }
+    bool previewEnabled() const { return previewEnabled_; }
+    int pb1() const { return pb1_; }
+    bool closed() const { return closed_; }
+    // Closes the main window, which ends the program.
+    void Close();
+
+    SharedContext& ctx();
+
+private:
+    App& app_;
+    bool editing_ = false;
+    bool previewEnabled_ = false;
+    int pb1_ = 0;
+    bool closed_ = false;
+
+    std::filesystem::path updater() const;
+    void startUpdater();
+    void openWindow(const Command& c);
+};
+
+// The About window.
+class TAboutBox : public WindowModel {
+public:
+    static constexpr const char* kProduct = "Corvana Diferenças da URV";
+    explicit TAboutBox(App& app);
+    void FormShow();
+    void prepareOpen() override { FormShow(); }
+
+    std::string ProductName;
+    std::string Version;
+    std::string Copyright = "Cálculos judiciais: expurgos da poupança, débitos judiciais, FGTS e URV";
+    std::string Comments = "Os índices vêm das tabelas da pasta de dados; confira-os antes de usar.";
+};
+
+}  // namespace corvana::app
