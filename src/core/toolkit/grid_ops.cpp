@@ -1,6 +1,8 @@
 // Loader, writer, sort, row removal and column insertion of string grids.
 #include "core/toolkit/grid_ops.hpp"
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -14,21 +16,49 @@ void CSV2Contents(const std::string* stream, char separator, StringGrid& grid, G
     const int top = range.top < 0 ? 0 : range.top;
     const bool colBound = range.right >= left;
     const bool rowBound = range.bottom >= top;
-    const std::vector<std::string> lines = splitLines(decodeText(*stream));
-    for (size_t j = 0; j < lines.size(); ++j) {
-        const int i = top + static_cast<int>(j);
+    // Plain ASCII needs no decoding (the usual index table).
+    std::string decoded;
+    std::string_view text = *stream;
+    if (!isPlainAscii(text)) {
+        decoded = decodeText(text);
+        text = decoded;
+    }
+    const char* const begin = text.data();
+    const char* const stop = begin + text.size();
+    // Next CR and next LF, each found with one forward scan over the whole text.
+    const char* nextCr = nullptr;
+    const char* nextLf = nullptr;
+    auto findFrom = [stop](const char* from, char ch) {
+        const void* hit = std::memchr(from, ch, static_cast<size_t>(stop - from));
+        return hit != nullptr ? static_cast<const char*>(hit) : stop;
+    };
+    const char* lineStart = begin;
+    std::vector<std::string_view> cells;
+    for (int i = top; lineStart < stop; ++i) {
+        if (nextCr == nullptr || nextCr < lineStart) nextCr = findFrom(lineStart, '\r');
+        if (nextLf == nullptr || nextLf < lineStart) nextLf = findFrom(lineStart, '\n');
+        const char* lineEnd = std::min(nextCr, nextLf);
+        const std::string_view line(lineStart, static_cast<size_t>(lineEnd - lineStart));
+        lineStart = lineEnd;
+        if (lineStart < stop) lineStart += (*lineStart == '\r' && lineStart + 1 < stop && lineStart[1] == '\n') ? 2 : 1;
         if (rowBound && i > range.bottom) break;
         if (i >= grid.rowCount()) grid.setRowCount(grid.rowCount() + 1);
-        const std::string line = lines[j] + separator;
-        std::string_view rest = line;
+        // The line gets one separator appended; cells are cut while more than that
+        // separator remains, so a trailing separator is absorbed.
+        cells.clear();
+        size_t pos = 0;
         int c = left;
-        while ((!colBound || c <= range.right) && rest.size() > 1) {
+        while ((!colBound || c <= range.right) && pos < line.size()) {
             if (c >= grid.colCount()) grid.setColCount(grid.colCount() + 1);
-            const size_t cut = rest.find(separator);
-            grid.setCell(c, i, rest.substr(0, cut));
-            rest.remove_prefix(cut + 1);
+            size_t cut = line.find(separator, pos);
+            if (cut == std::string_view::npos) cut = line.size();
+            cells.push_back(line.substr(pos, cut - pos));
+            pos = cut + 1;
             ++c;
         }
+        if (cells.empty()) continue;
+        auto& row = grid.rowCells(i, left + static_cast<int>(cells.size()));
+        for (size_t k = 0; k < cells.size(); ++k) row[static_cast<size_t>(left) + k].assign(cells[k]);
     }
 }
 
@@ -38,6 +68,8 @@ std::string Contents2CSV(char separator, const StringGrid& grid, GridRange range
     const int right = (range.right < left || range.right < 0) ? grid.colCount() - 1 : range.right;
     const int bottom = (range.bottom < top || range.bottom < 0) ? grid.rowCount() - 1 : range.bottom;
     std::string text;
+    text.reserve(static_cast<size_t>(std::max(0, bottom - top + 1)) *
+                 static_cast<size_t>(std::max(0, right - left + 1)) * 8);
     for (int r = top; r <= bottom; ++r) {
         for (int c = left; c <= right; ++c) {
             text += grid.cell(c, r);

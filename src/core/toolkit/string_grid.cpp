@@ -33,6 +33,7 @@ void StringGrid::setCell(int col, int row, std::string_view text) {
     auto& r = store_[ur];
     if (uc >= r.size()) {
         if (text.empty()) return;
+        if (r.capacity() <= uc) r.reserve(std::max(uc + 1, static_cast<size_t>(cols_)));
         r.resize(uc + 1);
     }
     r[uc].assign(text);
@@ -61,6 +62,14 @@ void StringGrid::clearRowsFrom(int firstRow) {
 }
 
 void StringGrid::clear() { store_.clear(); }
+
+std::vector<std::string>& StringGrid::rowCells(int row, int minCols) {
+    const auto ur = static_cast<size_t>(std::max(0, row));
+    if (ur >= store_.size()) store_.resize(ur + 1);
+    auto& r = store_[ur];
+    if (r.size() < static_cast<size_t>(std::max(0, minCols))) r.resize(static_cast<size_t>(minCols));
+    return r;
+}
 
 void StringGrid::swapRows(int a, int b) {
     if (a < 0 || b < 0 || a == b) return;

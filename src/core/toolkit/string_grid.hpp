@@ -40,6 +40,9 @@ public:
     // Empties every cell of the table; the counts stay.
     void clear();
 
+    // The stored cells of a row, at least `minCols` of them (for bulk loaders).
+    std::vector<std::string>& rowCells(int row, int minCols);
+
     void swapRows(int a, int b);
     // Moves rows below `row` up one place; the last row's content is dropped for good.
     void deleteRow(int row);

@@ -100,7 +100,14 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
 
 }  // namespace
 
+bool isPlainAscii(std::string_view bytes) {
+    unsigned char any = 0;
+    for (const char ch : bytes) any |= static_cast<unsigned char>(ch);
+    return any < 0x80;
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
+    if (isPlainAscii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (const char ch : bytes) {
@@ -116,6 +123,10 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 }
 
 bool utf8ToCp1252(std::string_view utf8, std::string& out) {
+    if (isPlainAscii(utf8)) {
+        out.assign(utf8);
+        return true;
+    }
     out.clear();
     out.reserve(utf8.size());
     bool exact = true;

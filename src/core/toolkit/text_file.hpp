@@ -17,6 +17,9 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // (it is then written as '?'); malformed UTF-8 bytes are taken as Windows-1252 bytes.
 bool utf8ToCp1252(std::string_view utf8, std::string& out);
 
+// True when no byte is above 0x7F (such bytes read the same in every encoding we accept).
+bool isPlainAscii(std::string_view bytes);
+
 // Decodes a file's bytes: a UTF-8 or UTF-16 (LE/BE) byte-order mark selects that encoding,
 // anything else is Windows-1252.
 std::string decodeText(std::string_view bytes);
