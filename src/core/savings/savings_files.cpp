@@ -1,0 +1,200 @@
+// Calculation files of the savings family: the "Vers" layout, backup, open, reopen and save.
+#include "core/savings/savings_wizard.hpp"
+
+#include <algorithm>
+
+#include "core/savings/text_helpers.hpp"
+#include "core/toolkit/comma_text.hpp"
+#include "core/toolkit/error.hpp"
+#include "core/toolkit/text_file.hpp"
+
+namespace corvana::savings {
+
+using namespace detail;
+using toolkit::StringGrid;
+
+namespace {
+
+const char* flag(bool on) { return on ? "true" : "false"; }
+
+void addGrid(std::vector<std::string>& lines, const StringGrid& g) {
+    lines.push_back(std::to_string(g.rowCount()));
+    for (int r = 1; r < g.rowCount(); ++r) lines.push_back(toolkit::rowToCommaText(g, r));
+}
+
+bool fileExists(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::exists(p, ec);
+}
+
+// Reads the lines of a "Vers" layout one after the other; a missing line reads empty.
+class LayoutReader {
+public:
+    explicit LayoutReader(const std::vector<std::string>& lines) : lines_(lines) {}
+    std::string next() { return pos_ < lines_.size() ? lines_[pos_++] : std::string(); }
+    bool nextFlag() { return next() == "true"; }
+    // A count line: a whole number within what a calculation can hold.
+    int nextCount(int minimum) {
+        const std::string text = next();
+        std::string digits;
+        for (const char ch : text)
+            if (ch != ' ') digits.push_back(ch);
+        if (digits.empty() || digits.size() > 6 ||
+            !std::all_of(digits.begin(), digits.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+            throw bad();
+        const int n = std::stoi(digits);
+        if (n < minimum) throw bad();
+        return n;
+    }
+    void readGrid(StringGrid& g) {
+        const int rows = nextCount(1);
+        g.setRowCount(rows);
+        for (int r = 1; r < rows; ++r) toolkit::rowFromCommaText(g, r, next());
+    }
+    static toolkit::Error bad() {
+        return toolkit::Error("O arquivo não é um cálculo válido: a leitura foi interrompida");
+    }
+
+private:
+    const std::vector<std::string>& lines_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::vector<std::string> SavingsWizard::fileLines() const {
+    std::vector<std::string> lines;
+    lines.push_back(variant_.versionTag);
+    lines.push_back(std::to_string(CPlanos.count()));
+    for (const auto& item : CPlanos.items) lines.push_back(flag(item.checked));
+    addGrid(lines, SPlanos);
+    addGrid(lines, SSaldo);
+    addGrid(lines, SBase);
+    lines.push_back("false");  // compound interest: hidden, always off
+    lines.push_back("true");   // simple interest: hidden, always on
+    lines.push_back("false");  // month-by-month interest mode: hidden, always off
+    lines.push_back(flag(Cprorata));
+    addGrid(lines, STJuros);
+    addGrid(lines, amortizacao);
+    lines.push_back(flag(RComjuros));
+    addGrid(lines, Jmes);
+    if (variant_.savesBasisFlags) {
+        lines.push_back(flag(Rtr));
+        lines.push_back(flag(Rpoup));
+    }
+    return lines;
+}
+
+void SavingsWizard::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
+
+bool SavingsWizard::readLayout(const std::vector<std::string>& lines, bool backup, bool basisFlags) {
+    LayoutReader in(lines);
+    const int n = in.nextCount(0);
+    if (n > CPlanos.count()) {
+        const std::string extra = std::to_string(n - CPlanos.count());
+        ctx_.ui->showMessage("O arquivo possui " + extra + " Plano(s) adicionai(s), impossível abrir" +
+                             (backup ? ", o backup será excluido" : ""));
+        return false;
+    }
+    // Read into a copy, so that a broken file leaves the window as it was.
+    SavingsState st = *this;
+    for (int i = 0; i < n; ++i) st.CPlanos.setChecked(i, in.nextFlag());
+    in.readGrid(st.SPlanos);
+    in.readGrid(st.SSaldo);
+    in.readGrid(st.SBase);
+    in.next();
+    in.next();
+    in.next();
+    st.Rsimples = true;
+    st.Rcomposto = st.Rmes = false;
+    st.Cprorata = in.nextFlag();
+    in.readGrid(st.STJuros);
+    in.readGrid(st.amortizacao);
+    st.RComjuros = in.nextFlag();
+    st.Rsemjuros = !st.RComjuros;
+    in.readGrid(st.Jmes);
+    if (basisFlags) {
+        st.Rtr = in.nextFlag();
+        st.Rpoup = in.nextFlag();
+    }
+    static_cast<SavingsState&>(*this) = st;
+    return true;
+}
+
+void SavingsWizard::abrir(const std::optional<std::filesystem::path>& file) {
+    takeFocusOff();
+    const auto chosen = file ? file : ctx_.ui->chooseOpenFile(variant_.fileFilter, variant_.defaultExt);
+    if (!chosen) return;
+    const std::vector<std::string> lines = toolkit::readLines(*chosen);
+    const std::string tag = lines.empty() ? std::string() : lines.front();
+    if (tag == "estados" && openEstados) {
+        openEstados(*chosen);
+        return;
+    }
+    ctx_.reloadIndice(variant_.tableFile);
+    show();
+    const auto& ok = variant_.acceptedTags;
+    if (std::find(ok.begin(), ok.end(), tag) == ok.end()) {
+        ctx_.ui->showMessage("Este programa não abre o arquivo da versão anterior, use a versão 1.0");
+    } else {
+        const std::vector<std::string> rest(lines.begin() + 1, lines.end());
+        if (!readLayout(rest, false, variant_.savesBasisFlags)) return;
+    }
+    loadMemos();
+}
+
+void SavingsWizard::abrirback() {
+    const auto path = backupPath();
+    if (!fileExists(path)) return;
+    const std::vector<std::string> lines = toolkit::readLines(path);
+    const std::string tag = lines.empty() ? std::string() : lines.front();
+    if (tag == "estados") {
+        if (openEstadosBackup) openEstadosBackup();
+        return;
+    }
+    const auto& ok = variant_.acceptedBackupTags;
+    if (std::find(ok.begin(), ok.end(), tag) == ok.end()) return;
+    const std::vector<std::string> rest(lines.begin() + 1, lines.end());
+    if (!readLayout(rest, true, false)) {
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+    }
+}
+
+void SavingsWizard::salvar() {
+    takeFocusOff();
+    const auto source = backupPath();
+    if (!fileExists(source)) return;
+    const auto target = ctx_.ui->chooseSaveFile(variant_.fileFilter, variant_.defaultExt);
+    if (!target) return;
+    try {
+        toolkit::writeFileAtomic(*target, toolkit::readFileBytes(source));
+    } catch (const toolkit::Error&) {
+        ctx_.ui->showMessage("Erro ao copiar " + std::filesystem::path(source).make_preferred().string() +
+                             " para " + target->string());
+    }
+}
+
+void SavingsWizard::SpeedButton3Click() {
+    takeFocusOff();
+    guarded([this] {
+        for (int r = 1; r < SSaldo.rowCount(); ++r)
+            if (has(SSaldo.cell(4, r))) SSaldo.setCell(4, r, money(N(SSaldo.cell(4, r))));
+        for (int r = 1; r < planilha.rowCount(); ++r)
+            if (planilha.cell(11, r) != "0") planilha.setCell(11, r, "-" + planilha.cell(11, r));
+        if (Rsemjuros) {
+            for (int r = 0; r < planilha.rowCount(); ++r) planilha.setCell(6, r, "");
+            planilha.setCell(7, 0, "Valor");
+        } else {
+            planilha.setCell(6, 0, "Juros");
+            planilha.setCell(7, 0, "Juros + Valor");
+        }
+        if (variant_.hasBasisOptions) trx();
+        impx();
+        salvarx();
+    });
+    finalizarEnabled = false;
+    close();
+}
+
+}  // namespace corvana::savings

@@ -1,0 +1,213 @@
+// The report document of the savings family: notes, the spreadsheet table, interest and total.
+#include <algorithm>
+
+#include "core/savings/savings_wizard.hpp"
+#include "core/savings/text_helpers.hpp"
+#include "core/toolkit/text_file.hpp"
+
+namespace corvana::savings {
+
+using namespace detail;
+using toolkit::StringGrid;
+
+namespace {
+
+// Adds a fragment to the buffer: a CR, an LF or a CR LF inside it also ends a line, so a
+// fragment ending in a line break leaves an empty line after it.
+void add(std::vector<std::string>& re, const std::string& fragment) {
+    std::string line;
+    for (size_t i = 0; i < fragment.size(); ++i) {
+        const char ch = fragment[i];
+        if (ch == '\r' || ch == '\n') {
+            re.push_back(line);
+            line.clear();
+            if (ch == '\r' && i + 1 < fragment.size() && fragment[i + 1] == '\n') ++i;
+        } else {
+            line.push_back(ch);
+        }
+    }
+    re.push_back(line);
+}
+
+std::string orZero(const std::string& cell) { return has(cell) ? cell : std::string("0"); }
+
+}  // namespace
+
+std::string SavingsWizard::fontSpan() const {
+    return "<span style=\"font-size:" + ctx_.Cfont + ".0pt;font-family:" + ctx_.Cnomefont + "\">";
+}
+
+void SavingsWizard::addReportHead(std::vector<std::string>& re) const {
+    add(re, "<html><head>\r\n<title>Atualização</title>\r\n</head>");
+}
+
+void SavingsWizard::addNotesTitle(std::vector<std::string>& re) const {
+    add(re, "<tr><td> Tabela: Poupança Diária </td></tr>\r");
+}
+
+std::string SavingsWizard::tableOpening() const {
+    return "<body>\r\n<table border =0 span style=\"font-size:" + ctx_.Cfont +
+           ".0pt;font-family:" + ctx_.Cnomefont + "\">" + "\r\n";
+}
+
+void SavingsWizard::addTableRow(std::vector<std::string>& re, const StringGrid& t, int r,
+                                int last) const {
+    std::string line = "<tr>\r\n";
+    const bool bold = r == t.rowCount() - 1;
+    for (int c = 0; c <= last; ++c)
+        line += bold ? "<td><div align=Right><b>" + t.cell(c, r) + "</b></div></td>"
+                     : "<td><div align=Right>" + t.cell(c, r) + "</div></td>";
+    add(re, line);
+    add(re, "</tr>");
+}
+
+std::filesystem::path SavingsWizard::reportPath() const {
+    const bool statement = variant_.hasBasisOptions && Rtr && !variant_.statementReportFile.empty();
+    return ctx_.file(statement ? variant_.statementReportFile : variant_.reportFile);
+}
+
+std::vector<std::string> SavingsWizard::reportLines() const {
+    std::vector<std::string> re;
+    const StringGrid& plans = form3_.SPlanosini;
+    const std::string span = fontSpan();
+
+    addReportHead(re);
+    add(re, "<body>");
+    add(re, span);
+    for (const auto& L : Memo1) add(re, "<tr><td><div align=Justify><p><b>" + L + "</b></p></div></td></tr>");
+    add(re, "</spam>");
+    if (Cnotas) {
+        add(re, span);
+        addNotesTitle(re);
+        int k = 0;
+        for (int item = 0; item < CPlanos.count(); ++item) {
+            if (!CPlanos.checked(item)) continue;
+            ++k;
+            const int i = item + 1;
+            auto P = [&](int c) { return plans.cell(c, i); };
+            auto SS = [&](int c) { return SSaldo.cell(c, k); };
+            auto SB = [&](int c) { return SBase.cell(c, k); };
+            add(re, "<p><tr><td>" + SS(0) + " - saldo em conta em " + SS(3) + "/" + SB(1) +
+                        " = <b>" + SS(2) + SS(4) + "</b></td></tr>");
+            add(re, "<p><tr><td> Percentual de correção monetária com base na variação da " +
+                        P(kPlanOficial) + " para " + P(kPlanData) + ": " + P(kPlanOficialValor) +
+                        ". </td></tr>");
+            add(re, "<p><tr><td> Variação com base no " + P(kPlanRequerido) + " para " + SB(3) +
+                        ": " + P(kPlanRequeridoValor) + " </td></tr>");
+            const bool hasO = has(P(kPlanOficialValor));
+            const bool hasQ = has(P(kPlanRequeridoValor));
+            const Real O = hasO ? N(P(kPlanOficialValor)) * 1.005L + 0.5L : 0;
+            const Real Q = hasQ ? N(P(kPlanRequeridoValor)) * 1.005L + 0.5L : 0;
+            if (hasO)
+                add(re, "<p><tr><td> " + P(kPlanOficialValor) + " + 0,5% de juros = " + rate(O) +
+                            "% </td></tr>");
+            if (hasQ)
+                add(re, "<p><tr><td> " + P(kPlanRequeridoValor) + " + 0,5% de juros = " + rate(Q) +
+                            "% </td></tr>");
+            if (hasO && hasQ) {
+                add(re, "<p><tr><td> " + rate(Q) + "% - " + rate(O) + "% = <b>" + rate(Q - O) +
+                            "%</b> </td></tr>");
+                if (has(P(kPlanMudanca)))
+                    add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
+                                "X " + rate(Q - O) + "% : " + P(kPlanMudanca) + " = <b>" +
+                                P(kPlanMoedaMudanca) + " " + SB(4) + "</b></td></tr>");
+                else
+                    add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
+                                "X " + rate(Q - O) + "% = <b>" + P(kPlanMoeda) + " " + SB(4) +
+                                "</b></td></tr>");
+            }
+        }
+        add(re, "</span>");
+    }
+    add(re, "<tr><td><p>&nbsp;</p></td></tr>");
+    add(re, "<tr><td><p>&nbsp;</p></td></tr>");
+    const std::string& saldo1 = SSaldo.cell(4, 1);
+    add(re, "<tr><td><b> Valor em conta em " + SSaldo.cell(1, 1) + " = " + SSaldo.cell(2, 1) +
+                money(has(saldo1) ? N(saldo1) : 0) + "</b></td></tr>");
+    const std::string& dif1 = SBase.cell(2, 1);
+    add(re, "<tr><td><b> Diferença faltante em conta no mês seguinte em % = " +
+                rate(has(dif1) ? N(dif1) : 0) + "</b></td></tr>");
+    add(re, "<p>&nbsp;</p>");
+    if (writesSpanTableClose()) add(re, "</span></table>");
+    add(re, tableOpening());
+
+    const bool statement = variant_.hasBasisOptions && Rtr;
+    const StringGrid& T = statement ? planilha2 : planilha;
+    const int L = statement ? 9 : 7;
+    const int amortCol = statement ? 10 : 8;
+    const int addCol = statement ? 14 : 12;
+    const int monthCol = 1;
+    const int descCol = statement ? 10 : 8;
+    const int amountCol = statement ? 13 : 11;
+    const int nameCol = statement ? 17 : 15;
+    for (int r = 0; r < T.rowCount(); ++r) {
+        for (int c = L + 1; c < T.colCount(); ++c) {
+            if (T.cell(c, r).empty()) continue;
+            if (c == amortCol)
+                add(re, "<tr>\r\n<td><td><td><td><td>" + T.cell(monthCol, r) +
+                            "<td><td><div align=Left>" + T.cell(descCol, r) +
+                            "</div><td><div align=Right>" + T.cell(amountCol, r) +
+                            "</div></td></td></td></td></td></td></td></td>" + "</tr>");
+            else if (c == addCol)
+                add(re, "<tr>\r\n<td><td><td><td><td><td><td><b><div align=Left>Adição - diferença "
+                        "faltante em conta em " +
+                            T.cell(monthCol, r) + " referente ao plano " + T.cell(nameCol, r) +
+                            "</div></b><td><b><div align=Right>" + T.cell(addCol, r) +
+                            "</div></b></td></td></td></td></td></td></td></td>" + "</tr>");
+            else
+                add(re, "");
+        }
+        addTableRow(re, T, r, L);
+    }
+    add(re, "</table>");
+    add(re, span);
+
+    const int lastRow = T.rowCount() - 1;
+    const std::string V = orZero(T.cell(statement ? 7 : 5, lastRow));
+    if (has(STJuros.cell(2, 1))) {
+        add(re, "<p>&nbsp;</p>");
+        add(re, "<div align=\"center\">");
+        add(re, "<center>");
+        add(re, "<b>JUROS</b>");
+        add(re, "<body>\r\n<table border =1 span style=\"font-size:" + ctx_.Cfont +
+                    ".0pt;font-family:" + ctx_.Cnomefont + "\">" + "\r\n");
+        for (int r = 0; r < STJuros.rowCount(); ++r) {
+            std::string line = "<tr>\r\n";
+            for (int c = 0; c < STJuros.colCount(); ++c)
+                line += "<td><div align=Right>" + STJuros.cell(c, r) + "</div></td>";
+            add(re, line);
+            add(re, "</tr>");
+        }
+        add(re, "</table>");
+        add(re, "<p>&nbsp;</p>");
+        const std::string total = orZero(STJuros.cell(3, STJuros.rowCount() - 1));
+        add(re, "<b>TOTAL = " + V + " X " + total + "% = " + money(N(V) + N(V) * N(total) / 100) +
+                    "</b>");
+        add(re, "<p>&nbsp;</p>");
+        add(re, "</center>");
+        add(re, "</div>");
+    } else {
+        add(re, "<p>&nbsp;</p>");
+        add(re, "<div align=\"Center\">");
+        add(re, "<Center>");
+        add(re, "<b>TOTAL = " + V + "</b>");
+        add(re, "<p>&nbsp;</p>");
+        add(re, "</Center>");
+        add(re, "</div>");
+    }
+    add(re, "<p>&nbsp;</p>");
+    add(re, span);
+    for (const auto& L2 : Memo2) add(re, "<tr><td><div align=Justify>" + L2 + "</div></td></tr>");
+    add(re, "</span>");
+    add(re, "</body></html>");
+    return re;
+}
+
+void SavingsWizard::impx() {
+    const auto path = reportPath();
+    toolkit::writeLines(path, reportLines());
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) ctx_.ui->showReport(path);
+}
+
+}  // namespace corvana::savings

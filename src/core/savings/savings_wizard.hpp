@@ -1,0 +1,174 @@
+// The purge-and-update wizard shared by the savings calculator and its court-table copies.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app/context.hpp"
+#include "core/savings/check_list.hpp"
+#include "core/savings/config.hpp"
+#include "core/savings/unit3.hpp"
+#include "core/toolkit/interest.hpp"
+#include "core/toolkit/string_grid.hpp"
+
+namespace corvana::savings {
+
+// What tells the members of the family apart. The savings calculator TForm2 is one value;
+// the court-table windows are others.
+struct SavingsVariant {
+    std::string className;        // "TForm2"
+    std::string caption;          // window caption
+    std::string tableFile;        // index table the window reloads ("poupanca13.tab")
+    std::string backupFile;       // "temp2.back"
+    std::string versionTag;       // first line the window writes ("Vers 1.21")
+    std::vector<std::string> acceptedTags;  // first lines "Abrir" accepts
+    std::vector<std::string> acceptedBackupTags;  // first lines "Abrir Backup" accepts
+    std::string fileFilter;       // "Corvana (*.e12)|*.E12"
+    std::string defaultExt;       // "e12"
+    std::string reportFile;       // plain report ("teste.html")
+    std::string statementReportFile;  // interest-statement report ("teste2.html"), if any
+    bool hasBasisOptions = true;       // Rtr / Rpoup exist (lock, planilha2, two report forms)
+    bool currencyFromPlanTable = true; // balance currency replaced by the plan table's "Moeda"
+    bool appliesYieldOverrides = true; // TForm4 rows with "Sim" replace the table's yields
+    bool additionUsesPlanDivisor = true;  // addition row divides by the plan's currency change
+    bool novoDeletesBackup = true;
+    bool savesBasisFlags = true;       // the two last lines (Rtr, Rpoup) of the file
+};
+
+// Every input and result of one calculation: the state the window shows. Kept apart from
+// the window's wiring so that a failed command can put it back as it found it.
+struct SavingsState {
+    int page = 0;  // 0 .. 6
+    std::string Label5;
+    bool finalizarEnabled = false;
+    bool visible = false;
+
+    CheckList CPlanos;
+    toolkit::StringGrid SPlanos{2, 5};
+    toolkit::StringGrid SSaldo{5, 5};
+    toolkit::StringGrid SBase{5, 5};
+    toolkit::StringGrid STJuros{3, 5};
+    toolkit::StringGrid Jmes{4, 5};
+    toolkit::StringGrid amortizacao{3, 5};
+    toolkit::StringGrid planilha{16, 3};
+    toolkit::StringGrid planilha2{18, 3};
+
+    bool Rtr = false;   // index basis ORTN/BTN/TR: interest-statement report, no capitalised interest
+    bool Rpoup = true;  // index basis savings
+    bool Rcomposto = false, Rsimples = true, Rmes = false;  // hidden interest modes
+    bool Cprorata = false;
+    bool RComjuros = false, Rsemjuros = true;  // capitalised month-by-month interest
+    bool jurosOptionsEnabled = true;
+    bool Cnotas = true;
+    std::vector<std::string> Memo1;  // report header lines
+    std::vector<std::string> Memo2;  // report footer lines
+
+    int jmesCol = 0, jmesRow = 1;
+    toolkit::QuarterlyState quarterly;
+    std::string focusedGrid;  // the grid that has the focus ("SSaldo"), empty for none
+};
+
+class SavingsWizard : public SavingsState {
+public:
+    SavingsWizard(app::SharedContext& ctx, TForm3& form3, TForm4& form4, SavingsVariant variant);
+    virtual ~SavingsWizard() = default;
+
+    const SavingsVariant& variant() const { return variant_; }
+    app::SharedContext& context() { return ctx_; }
+
+    // Window.
+    void show();   // shows the window; its showing steps run when it was hidden
+    void FormShow();
+    void close();
+
+    // Buttons.
+    void SpeedButton1Click();   // "Anterior"
+    void SpeedButton2Click();   // "Próximo"
+    void SpeedButton3Click();   // "Finalizar"
+    void SpeedButton4Click();   // "Fechar"
+    void ToolbarButton971Click();  // "Novo"
+    void SpeedButton5Click();   // "Abrir"
+    void SpeedButton18Click();  // "Abrir Backup"
+    void SpeedButton8Click();   // "Para Salvar o Cálculo Clique Aqui"
+    void Button1Click();        // "Adicionar Expurgo"
+    void Button3Click();        // "Configurar Índice"
+    void Button4Click();        // "Limpar" interest table
+    void Button5Click();        // "Limpar" month-by-month interest
+    void Button6Click();        // "Limpar" amortisations
+    void Button2Click();        // "Gravar" header and footer
+    void RtrClick();            // index basis ORTN/BTN/TR chosen
+    void RpoupClick();          // index basis savings chosen
+    void RComjurosClick();
+    void RsemjurosClick();
+
+    // Plan list and cells.
+    void CPlanosClick();
+    void SPlanosExit();
+    void SSaldoExit();
+    void SBaseExit();
+    void STJurosExit();
+    void JmesExit();
+    void STJurosSetEditText(int col, int row, const std::string& text);
+    void JmesSetEditText(int col, int row, const std::string& text);
+    bool JmesSelectCell(int col, int row);
+    void JmesClick();
+    // Runs the leaving rule of the grid that has the focus.
+    void takeFocusOff();
+
+    // Computations the navigation runs.
+    void diferenca();       // purge difference of each plan (page 2)
+    void calcularjuros();   // interest table and total (page 4)
+    void calcular();        // the month-by-month spreadsheet (page 5)
+    void trx();             // interest-statement copy of the spreadsheet
+    void impx();            // the report document
+    void salvarx();         // the backup file
+
+    // The report's lines, as impx writes them.
+    std::vector<std::string> reportLines() const;
+    // The calculation file's lines, as salvarx writes them.
+    std::vector<std::string> fileLines() const;
+    std::filesystem::path reportPath() const;
+    std::filesystem::path backupPath() const { return ctx_.file(variant_.backupFile); }
+
+    // File operations of the window's buttons.
+    // Opens the file chosen in the open dialog (or `file` when given) as "Abrir" does.
+    void abrir(const std::optional<std::filesystem::path>& file = std::nullopt);
+    void abrirback();
+    void salvar();  // copies the backup to a chosen name
+    // Reads a "Vers" layout (the lines after the tag) into the window; false when refused.
+    // `backup` selects the backup's refusal message; `basisFlags` reads the last two lines.
+    bool readLayout(const std::vector<std::string>& lines, bool backup, bool basisFlags);
+
+    // Another layout ("estados") the window hands over to its neighbour; unset: unknown.
+    std::function<void(const std::filesystem::path&)> openEstados;
+    // The neighbour's backup reopened when this window's backup holds that layout.
+    std::function<void()> openEstadosBackup;
+
+protected:
+    // Report pieces in which the court windows differ.
+    virtual void addReportHead(std::vector<std::string>& re) const;
+    virtual void addNotesTitle(std::vector<std::string>& re) const;
+    virtual bool writesSpanTableClose() const { return true; }
+    virtual std::string tableOpening() const;
+    virtual void addTableRow(std::vector<std::string>& re, const toolkit::StringGrid& t, int r,
+                             int last) const;
+
+    std::string fontSpan() const;
+    // Runs a command on the state; a toolkit::Error puts the state back and goes on up.
+    void guarded(const std::function<void()>& command);
+
+    app::SharedContext& ctx_;
+    TForm3& form3_;
+    TForm4& form4_;
+    SavingsVariant variant_;
+
+private:
+    void writeHeaders();
+    bool leavePlanPage();
+    void loadMemos();
+    void runRun();
+};
+
+}  // namespace corvana::savings

@@ -1,0 +1,129 @@
+// The plan table dialog: editing, sorting by plan month, planos.ini and the calculators' plan list.
+#include "core/savings/unit3.hpp"
+
+#include "core/toolkit/dates.hpp"
+#include "core/toolkit/error.hpp"
+#include "core/toolkit/grid_ops.hpp"
+#include "core/toolkit/numbers.hpp"
+
+namespace corvana::savings {
+
+using toolkit::checkinteiro;
+using toolkit::StringGrid;
+
+void fillPlanList(CheckList& list, const StringGrid& plans) {
+    list.clear();
+    for (int r = 1; r < plans.rowCount(); ++r) list.add(plans.cell(kPlanNome, r));
+}
+
+TForm3::TForm3(app::SharedContext& ctx) : ctx_(ctx) { writeHeaders(); }
+
+void TForm3::writeHeaders() {
+    static const char* const headers[10] = {"Expurgo",
+                                            "Data",
+                                            "Diferença sobre o saldo anterior em %",
+                                            "Mudança de Moeda",
+                                            "Moeda",
+                                            "Índice Oficial",
+                                            "Índice Oficial Valor",
+                                            "Índice Requerido",
+                                            "Índice Requerido Valor",
+                                            "Moeda Mudança"};
+    for (int c = 0; c < 10; ++c) SPlanosini.setCell(c, 0, headers[c]);
+}
+
+void TForm3::show() {
+    FormShow();
+    ctx_.ui->showWindow(kClassName);
+}
+
+void TForm3::FormShow() { writeHeaders(); }
+
+void TForm3::SPlanosiniSelectCell(int col, int row) {
+    selectedCol = col;
+    selectedRow = row;
+}
+
+void TForm3::SPlanosiniExit() {
+    for (int r = 1; r < SPlanosini.rowCount(); ++r)
+        if (checkinteiro(SPlanosini.cell(kPlanData, r)))
+            SPlanosini.setCell(kPlanData, r, toolkit::validadataMA(SPlanosini.cell(kPlanData, r)));
+}
+
+void TForm3::NovaLinhaClick() { SPlanosini.setRowCount(SPlanosini.rowCount() + 1); }
+
+void TForm3::ExcluirLinhaClick() {
+    // The header row is not a plan; a table keeps at least one data row to type into.
+    if (selectedRow < 1 || selectedRow >= SPlanosini.rowCount()) return;
+    if (SPlanosini.rowCount() <= 2) {
+        SPlanosini.clearRow(1);
+        return;
+    }
+    toolkit::RemoveLinha(SPlanosini, selectedRow);
+    if (selectedRow >= SPlanosini.rowCount()) selectedRow = SPlanosini.rowCount() - 1;
+}
+
+namespace {
+
+bool rowIsEmpty(const StringGrid& g, int r) {
+    for (int c = 0; c < g.colCount(); ++c)
+        if (!g.cell(c, r).empty()) return false;
+    return true;
+}
+
+// A month "mm/yyyy" that sorts: two digits, a slash, four digits, a month from 1 to 12.
+bool isCompleteMonth(const std::string& m) {
+    if (m.size() != 7 || m[2] != '/') return false;
+    for (const int i : {0, 1, 3, 4, 5, 6})
+        if (m[i] < '0' || m[i] > '9') return false;
+    const int month = (m[0] - '0') * 10 + (m[1] - '0');
+    return month >= 1 && month <= 12;
+}
+
+}  // namespace
+
+void TForm3::GravarClick() {
+    SPlanosiniExit();
+    // Work on a copy: a refused row leaves the grid, the file and the plan list as they were.
+    StringGrid g = SPlanosini;
+    for (int r = g.rowCount() - 1; r >= 1; --r)
+        if (rowIsEmpty(g, r) && g.rowCount() > 2) toolkit::RemoveLinha(g, r);
+    for (int r = 1; r < g.rowCount(); ++r) {
+        if (rowIsEmpty(g, r)) continue;
+        const std::string& m = g.cell(kPlanData, r);
+        if (!isCompleteMonth(m))
+            throw toolkit::Error("Linha " + std::to_string(r) + " (" + g.cell(kPlanNome, r) +
+                                 "): informe o mês do plano no formato mm/aaaa");
+    }
+    const int cols = g.colCount();
+    g.setColCount(cols + 1);
+    for (int r = 1; r < g.rowCount(); ++r) {
+        const std::string& m = g.cell(kPlanData, r);
+        g.setCell(cols, r, m.size() >= 7 ? m.substr(3, 4) + m.substr(0, 2) : std::string());
+    }
+    toolkit::Sortgrid(g, cols);
+    for (int r = 0; r < g.rowCount(); ++r) g.setCell(cols, r, "");
+    g.setColCount(cols);
+    toolkit::SaveToFile(ctx_.file(kFile), g);
+    SPlanosini = g;
+    if (planList != nullptr) fillPlanList(*planList, SPlanosini);
+    if (planListChanged) planListChanged();
+}
+
+void TForm3::FecharClick() { ctx_.ui->closeWindow(kClassName); }
+
+void TForm3::carregar() {
+    const auto path = ctx_.file(kFile);
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        SPlanosini.clear();
+        SPlanosini.setRowCount(2);
+        toolkit::LoadFromFile(path, SPlanosini);
+        if (SPlanosini.colCount() < 10) SPlanosini.setColCount(10);
+        writeHeaders();
+    }
+    if (planList != nullptr) fillPlanList(*planList, SPlanosini);
+    if (planListChanged) planListChanged();
+}
+
+}  // namespace corvana::savings

@@ -1,0 +1,63 @@
+// "Incluir Expurgo" (TForm3): the plan table the savings calculators offer, kept in planos.ini.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/app/context.hpp"
+#include "core/savings/check_list.hpp"
+#include "core/toolkit/string_grid.hpp"
+
+namespace corvana::savings {
+
+// Columns of the plan table.
+enum PlanColumn {
+    kPlanNome = 0,           // "Expurgo": the plan's name
+    kPlanData = 1,           // "Data": plan month "mm/yyyy"
+    kPlanDiferenca = 2,      // difference in percent the bank failed to credit
+    kPlanMudanca = 3,        // divisor of a currency change (empty = 1)
+    kPlanMoeda = 4,          // currency symbol of the balance
+    kPlanOficial = 5,        // name of the index the bank applied
+    kPlanOficialValor = 6,   // its value in percent
+    kPlanRequerido = 7,      // name of the index claimed
+    kPlanRequeridoValor = 8, // its value in percent
+    kPlanMoedaMudanca = 9,   // currency symbol after the currency change
+};
+
+// Fills a plan check list from the data rows of the plan table (item i is row i + 1); ticks
+// are dropped.
+void fillPlanList(CheckList& list, const toolkit::StringGrid& plans);
+
+class TForm3 {
+public:
+    explicit TForm3(app::SharedContext& ctx);
+
+    static constexpr const char* kClassName = "TForm3";
+    static constexpr const char* kCaption = "Incluir Expurgo";
+    static constexpr const char* kFile = "planos.ini";
+
+    toolkit::StringGrid SPlanosini{10, 2};
+    int selectedRow = 1;
+    int selectedCol = 0;
+    // The plan list that "Gravar" rebuilds (TForm2's CPlanos), wired by the composition root.
+    CheckList* planList = nullptr;
+    // Runs after the plan list was rebuilt, so a calculator can refresh what depends on it.
+    std::function<void()> planListChanged;
+
+    void show();
+    void FormShow();
+    void SPlanosiniSelectCell(int col, int row);
+    void SPlanosiniExit();
+    void NovaLinhaClick();
+    void ExcluirLinhaClick();
+    void GravarClick();
+    void FecharClick();
+    // Start-up: loads planos.ini when it exists and builds the plan list from it.
+    void carregar();
+
+private:
+    app::SharedContext& ctx_;
+    void writeHeaders();
+};
+
+}  // namespace corvana::savings
