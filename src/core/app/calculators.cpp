@@ -1,11 +1,21 @@
 // The calculators this build has: one registry line each (see ModelRegistry).
 #include "core/app/app.hpp"
 #include "core/app/registry.hpp"
+#include "core/savings/calcular.hpp"
+#include "core/savings/config.hpp"
+#include "core/savings/expurgos.hpp"
+#include "core/savings/info.hpp"
+#include "core/savings/unit3.hpp"
 
 namespace corvana::app {
 
 void registerWindowModels(ModelRegistry& registry) {
-    (void)registry;
+    // Savings calculator and its dialogs.
+    registry.add("TForm2", [](App& app) { return std::make_unique<savings::TForm2>(app.context()); });
+    registry.add("TForm3", [](App& app) { return std::make_unique<savings::TForm3>(app.context()); });
+    registry.add("TForm4", [](App& app) { return std::make_unique<savings::TForm4>(app.context()); });
+    registry.add("TForm6", [](App& app) { return std::make_unique<savings::TForm6>(app.context()); });
+    registry.add("TForm8", [](App& app) { return std::make_unique<savings::TForm8>(app.context()); });
 }
 
 }  // namespace corvana::app

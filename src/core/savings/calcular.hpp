@@ -4,13 +4,14 @@
 #include <string>
 
 #include "core/app/context.hpp"
+#include "core/app/window_model.hpp"
 #include "core/toolkit/string_grid.hpp"
 
 namespace corvana::savings {
 
-class TForm6 {
+class TForm6 : public app::WindowModel {
 public:
-    explicit TForm6(app::SharedContext& ctx) : ctx_(ctx) {}
+    explicit TForm6(app::SharedContext& ctx) : app::WindowModel(kClassName, kCaption), ctx_(ctx) {}
 
     static constexpr const char* kClassName = "TForm6";
     static constexpr const char* kCaption = "Rendimento no mês";
@@ -25,6 +26,7 @@ public:
     toolkit::StringGrid StringAlignGrid1{3, 2};  // reference table of official indexes
 
     void show();
+    void shown() { FormShow(); }  // its view became visible
     void FormShow();
     void CalcularClick();
     void SairClick();

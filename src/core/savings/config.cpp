@@ -7,7 +7,13 @@
 
 namespace corvana::savings {
 
-TForm4::TForm4(app::SharedContext& ctx) : ctx_(ctx) { writeHeaders(); }
+TForm4::TForm4(app::SharedContext& ctx) : app::WindowModel(kClassName, kCaption), ctx_(ctx) {
+    writeHeaders();
+}
+
+void TForm4::wire(app::App&) {
+    app::runCommand(*ctx_.ui, [this] { carregar(); });
+}
 
 void TForm4::writeHeaders() {
     SPlanosini.setCell(0, 0, "Data");

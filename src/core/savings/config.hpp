@@ -2,11 +2,12 @@
 #pragma once
 
 #include "core/app/context.hpp"
+#include "core/app/window_model.hpp"
 #include "core/toolkit/string_grid.hpp"
 
 namespace corvana::savings {
 
-class TForm4 {
+class TForm4 : public app::WindowModel {
 public:
     explicit TForm4(app::SharedContext& ctx);
 
@@ -20,7 +21,10 @@ public:
     int selectedCol = 0;
 
     void show();
+    void shown() { FormShow(); }
     void FormShow();
+    // In the program: loads the overrides at start-up.
+    void wire(app::App& app) override;
     // Remembers the cell; true when the cell may be edited (columns 0 and 1 of data rows).
     bool SPlanosiniSelectCell(int col, int row);
     // A click on column 2 of a data row toggles "Sim"/"Não".

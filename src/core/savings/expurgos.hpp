@@ -16,6 +16,8 @@ public:
 
     TForm2(app::SharedContext& ctx, TForm3& form3, TForm4& form4)
         : SavingsWizard(ctx, form3, form4, expurgosVariant()) {}
+    // In the program: the plan table and the overrides are found by wire().
+    explicit TForm2(app::SharedContext& ctx) : SavingsWizard(ctx, expurgosVariant()) {}
 };
 
 }  // namespace corvana::savings

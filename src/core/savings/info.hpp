@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "core/app/context.hpp"
+#include "core/app/window_model.hpp"
 
 namespace corvana::savings {
 
-class TForm8 {
+class TForm8 : public app::WindowModel {
 public:
-    explicit TForm8(app::SharedContext& ctx) : ctx_(ctx) {}
+    explicit TForm8(app::SharedContext& ctx) : app::WindowModel(kClassName, kCaption), ctx_(ctx) {}
 
     static constexpr const char* kClassName = "TForm8";
     static constexpr const char* kCaption = "Fevereiro de 1989";

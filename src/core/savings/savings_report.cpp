@@ -68,7 +68,7 @@ std::filesystem::path SavingsWizard::reportPath() const {
 
 std::vector<std::string> SavingsWizard::reportLines() const {
     std::vector<std::string> re;
-    const StringGrid& plans = form3_.SPlanosini;
+    const StringGrid& plans = form3_->SPlanosini;
     const std::string span = fontSpan();
 
     addReportHead(re);

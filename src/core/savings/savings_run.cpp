@@ -42,7 +42,7 @@ void SavingsWizard::diferenca() {
     for (int k = 1; k < SSaldo.rowCount(); ++k) {
         if (!has(SSaldo.cell(4, k))) SSaldo.setCell(4, k, "0");
         if (!has(SBase.cell(2, k))) SBase.setCell(2, k, "0");
-        const Real divisor = planDivisor(form3_.SPlanosini, SBase.cell(0, k));
+        const Real divisor = planDivisor(form3_->SPlanosini, SBase.cell(0, k));
         SBase.setCell(4, k, money(N(SBase.cell(2, k)) * N(SSaldo.cell(4, k)) / 100 / divisor));
     }
 }
@@ -74,8 +74,8 @@ void SavingsWizard::calcularjuros() {
 void SavingsWizard::calcular() {
     StringGrid& p = planilha;
     const StringGrid& indice = ctx_.indice;
-    const StringGrid& plans = form3_.SPlanosini;
-    const StringGrid& overrides = form4_.SPlanosini;
+    const StringGrid& plans = form3_->SPlanosini;
+    const StringGrid& overrides = form4_->SPlanosini;
 
     p.clearRowsFrom(1);
     p.setRowCount(2);

@@ -1,6 +1,7 @@
 // The wizard of the savings family: showing, navigation, checks, options and cell rules.
 #include "core/savings/savings_wizard.hpp"
 
+#include "core/app/app.hpp"
 #include "core/savings/text_helpers.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
@@ -23,9 +24,26 @@ bool fileExists(const std::filesystem::path& p) {
 
 SavingsWizard::SavingsWizard(app::SharedContext& ctx, TForm3& form3, TForm4& form4,
                              SavingsVariant variant)
-    : ctx_(ctx), form3_(form3), form4_(form4), variant_(std::move(variant)) {
+    : SavingsWizard(ctx, std::move(variant)) {
+    form3_ = &form3;
+    form4_ = &form4;
+}
+
+SavingsWizard::SavingsWizard(app::SharedContext& ctx, SavingsVariant variant)
+    : app::WindowModel(variant.className, variant.caption), ctx_(ctx), variant_(std::move(variant)) {
     writeHeaders();
     for (int r = 1; r < Jmes.rowCount(); ++r) Jmes.setCell(3, r, "Não");
+}
+
+void SavingsWizard::wire(app::App& app) {
+    form3_ = app.modelAs<TForm3>(TForm3::kClassName);
+    form4_ = app.modelAs<TForm4>(TForm4::kClassName);
+    if (form3_ != nullptr && variant_.className == "TForm2") form3_->planList = &CPlanos;
+}
+
+void SavingsWizard::clearPlanChecklist() {
+    CPlanos.clear();
+    if (form3_ != nullptr) fillPlanList(CPlanos, form3_->SPlanosini);
 }
 
 void SavingsWizard::guarded(const std::function<void()>& command) {
@@ -70,12 +88,17 @@ void SavingsWizard::writeHeaders() {
 // ---- window ---------------------------------------------------------------------------
 
 void SavingsWizard::show() {
-    if (!visible) {
-        visible = true;
-        FormShow();
-    }
+    shown();
     ctx_.ui->showWindow(variant_.className);
 }
+
+void SavingsWizard::shown() {
+    if (visible) return;
+    visible = true;
+    FormShow();
+}
+
+void SavingsWizard::hidden() { visible = false; }
 
 void SavingsWizard::FormShow() {
     writeHeaders();
@@ -182,7 +205,7 @@ bool SavingsWizard::leavePlanPage() {
     }
     // ...replaced, in the savings window, by the plan table's "Moeda".
     if (variant_.currencyFromPlanTable) {
-        const StringGrid& plans = form3_.SPlanosini;
+        const StringGrid& plans = form3_->SPlanosini;
         for (int row = 1; row < SSaldo.rowCount(); ++row)
             for (int p = 1; p < plans.rowCount(); ++p)
                 if (plans.cell(kPlanNome, p) == SSaldo.cell(0, row))
@@ -243,8 +266,8 @@ void SavingsWizard::SpeedButton8Click() {
     salvar();
 }
 
-void SavingsWizard::Button1Click() { form3_.show(); }
-void SavingsWizard::Button3Click() { form4_.show(); }
+void SavingsWizard::Button1Click() { form3_->show(); }
+void SavingsWizard::Button3Click() { form4_->show(); }
 
 void SavingsWizard::Button4Click() {
     STJuros.clearRowsFrom(1);
@@ -294,7 +317,7 @@ void SavingsWizard::RsemjurosClick() {
 // ---- plan list and cells ------------------------------------------------------------------
 
 void SavingsWizard::CPlanosClick() {
-    const StringGrid& plans = form3_.SPlanosini;
+    const StringGrid& plans = form3_->SPlanosini;
     SPlanos.setRowCount(plans.rowCount() + 1);
     SPlanos.setColCount(3);
     SPlanos.clearRowsFrom(1);

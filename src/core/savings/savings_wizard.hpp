@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/app/context.hpp"
+#include "core/app/window_model.hpp"
 #include "core/savings/check_list.hpp"
 #include "core/savings/config.hpp"
 #include "core/savings/unit3.hpp"
@@ -70,16 +71,25 @@ struct SavingsState {
     std::string focusedGrid;  // the grid that has the focus ("SSaldo"), empty for none
 };
 
-class SavingsWizard : public SavingsState {
+class SavingsWizard : public app::WindowModel, public SavingsState {
 public:
+    // A window wired by hand (tests, the command-line runner).
     SavingsWizard(app::SharedContext& ctx, TForm3& form3, TForm4& form4, SavingsVariant variant);
-    virtual ~SavingsWizard() = default;
+    // A window of the program: wire() finds the plan table and the overrides.
+    SavingsWizard(app::SharedContext& ctx, SavingsVariant variant);
+
+    void wire(app::App& app) override;
+    // The main window's first showing empties the plan list; it is refilled from the plan table.
+    void clearPlanChecklist() override;
+    void setPage(int p) override { page = p; }
 
     const SavingsVariant& variant() const { return variant_; }
     app::SharedContext& context() { return ctx_; }
 
     // Window.
     void show();   // shows the window; its showing steps run when it was hidden
+    void shown();  // the window became visible (its view calls this too)
+    void hidden(); // the window was closed by its own frame
     void FormShow();
     void close();
 
@@ -160,8 +170,8 @@ protected:
     void guarded(const std::function<void()>& command);
 
     app::SharedContext& ctx_;
-    TForm3& form3_;
-    TForm4& form4_;
+    TForm3* form3_ = nullptr;
+    TForm4* form4_ = nullptr;
     SavingsVariant variant_;
 
 private:

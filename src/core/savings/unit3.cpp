@@ -16,7 +16,13 @@ void fillPlanList(CheckList& list, const StringGrid& plans) {
     for (int r = 1; r < plans.rowCount(); ++r) list.add(plans.cell(kPlanNome, r));
 }
 
-TForm3::TForm3(app::SharedContext& ctx) : ctx_(ctx) { writeHeaders(); }
+TForm3::TForm3(app::SharedContext& ctx) : app::WindowModel(kClassName, kCaption), ctx_(ctx) {
+    writeHeaders();
+}
+
+void TForm3::wire(app::App&) {
+    app::runCommand(*ctx_.ui, [this] { carregar(); });
+}
 
 void TForm3::writeHeaders() {
     static const char* const headers[10] = {"Expurgo",

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/app/context.hpp"
+#include "core/app/window_model.hpp"
 #include "core/savings/check_list.hpp"
 #include "core/toolkit/string_grid.hpp"
 
@@ -28,7 +29,7 @@ enum PlanColumn {
 // are dropped.
 void fillPlanList(CheckList& list, const toolkit::StringGrid& plans);
 
-class TForm3 {
+class TForm3 : public app::WindowModel {
 public:
     explicit TForm3(app::SharedContext& ctx);
 
@@ -45,7 +46,10 @@ public:
     std::function<void()> planListChanged;
 
     void show();
+    void shown() { FormShow(); }  // its view became visible
     void FormShow();
+    // In the program: loads the plan table at start-up.
+    void wire(app::App& app) override;
     void SPlanosiniSelectCell(int col, int row);
     void SPlanosiniExit();
     void NovaLinhaClick();
