@@ -5,13 +5,28 @@ build=${1:-build/release}
 root=$(cd "$(dirname "$0")/.." && pwd)
 data="$root/data/sample"
 if [ -x "$build/src/gui/corvana" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
+  echo "Exemplos de cálculo para abrir com \"Abrir\" na Poupança Diária: $root/data/examples/*.e12"
   exec "$build/src/gui/corvana" --data-dir "$data"
 fi
-if [ -x "$build/src/gui/corvana" ]; then
-  echo "Sem tela (DISPLAY/WAYLAND_DISPLAY vazios): o programa de janelas não pode abrir."
-fi
+echo "Sem tela (DISPLAY/WAYLAND_DISPLAY vazios): o programa de janelas não pode abrir."
 echo "Tabelas de exemplo em $data:"
 for t in "$data"/*.tab; do
   [ -e "$t" ] && "$build/src/cli/corvana-cli" tabela "$t"
 done
-"$build/src/cli/corvana-cli" formatar '#,##0.00' '1.234,565'
+# The example calculations are replayed on a copy of the sample data folder, so the
+# bundled folder keeps no reports or backups.
+work="$(cd "$build" && pwd)/dados-exemplo"
+rm -rf "$work"
+mkdir -p "$work"
+cp -R "$data"/. "$work"/
+echo "Recalculando os exemplos de data/examples com corvana-cli (pasta de dados: $work):"
+for calc in "$root"/data/examples/*.e12; do
+  [ -e "$calc" ] || continue
+  name=$(basename "$calc" .e12)
+  out="$work/$name.html"
+  if "$build/src/cli/corvana-cli" report --data-dir "$work" "$calc" -o "$out" >/dev/null; then
+    echo "  $name.e12 -> $out"
+  else
+    echo "  $name.e12: o cálculo foi interrompido (veja a mensagem acima)"
+  fi
+done

@@ -1,19 +1,28 @@
-// corvana-cli: command-line entry to the core (tables and number text for now).
+// corvana-cli: recomputes saved calculations and writes their reports; small table and number tools.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "core/app/app.hpp"
+#include "core/app/data_folder.hpp"
+#include "core/app/scripted_ui.hpp"
+#include "core/savings/replay.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
+#include "core/toolkit/text_file.hpp"
 
+using namespace corvana;
 using namespace corvana::toolkit;
 
 namespace {
 
 int usage() {
-    std::cerr << "uso: corvana-cli tabela ARQUIVO.tab\n"
+    std::cerr << "uso: corvana-cli report [--data-dir PASTA] ARQUIVO [-o SAIDA]\n"
+                 "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli formatar MASCARA VALOR\n";
     return 2;
 }
@@ -27,12 +36,75 @@ int tabela(const std::filesystem::path& file) {
     return 0;
 }
 
+// Opens a saved savings calculation as "Abrir" does, runs the wizard to "Finalizar" and
+// writes the report and the backup into the data folder; 0 written, 1 stopped by a
+// message, 2 usage or file error.
+int report(const std::vector<std::string>& args) {
+    std::optional<std::filesystem::path> dataDir;
+    std::optional<std::filesystem::path> out;
+    std::optional<std::filesystem::path> file;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--data-dir" && i + 1 < args.size()) {
+            dataDir = args[++i];
+        } else if (a == "-o" && i + 1 < args.size()) {
+            out = args[++i];
+        } else if (!a.empty() && a[0] == '-') {
+            return usage();
+        } else if (!file) {
+            file = a;
+        } else {
+            return usage();
+        }
+    }
+    if (!file) return usage();
+    const std::filesystem::path folder = app::dataFolder(dataDir);
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) {
+        std::cerr << "pasta de dados não encontrada: " << folder.string() << "\n";
+        return 2;
+    }
+    if (!std::filesystem::is_regular_file(*file, ec)) {
+        std::cerr << "arquivo não encontrado: " << file->string() << "\n";
+        return 2;
+    }
+    try {
+        (void)readFileBytes(*file);
+    } catch (const Error& e) {
+        std::cerr << e.what() << "\n";
+        return 2;
+    }
+
+    app::ScriptedUi ui;
+    ui.echo = &std::cerr;
+    app::AppOptions options;
+    options.dataDir = folder;
+    app::App program(ui, options);
+    if (!program.start()) return 1;
+    const auto result = savings::replayCalculation(program, ui, std::filesystem::absolute(*file));
+    if (result.status == savings::ReplayResult::Unavailable) return 2;
+    if (result.status != savings::ReplayResult::Written) return 1;
+    std::cout << "Relatório: " << result.report.string() << "\n";
+    std::cout << "Cópia do cálculo: " << result.backup.string() << "\n";
+    if (out) {
+        try {
+            writeFileAtomic(*out, readFileBytes(result.report));
+        } catch (const Error& e) {
+            std::cerr << e.what() << "\n";
+            return 2;
+        }
+        std::cout << "Relatório copiado para " << out->string() << "\n";
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string cmd = argv[1];
     try {
+        if (cmd == "report") return report(std::vector<std::string>(argv + 2, argv + argc));
         if (cmd == "tabela" && argc == 3) return tabela(argv[2]);
         if (cmd == "formatar" && argc == 4) {
             std::cout << formatfloatx(argv[2], RemovePonto(RemovePontoVariant::Strict, argv[3])) << "\n";

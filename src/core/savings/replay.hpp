@@ -1,0 +1,22 @@
+// Recomputing a saved savings calculation without a window: open, "Próximo" to the end, "Finalizar".
+#pragma once
+
+#include <filesystem>
+
+#include "core/app/app.hpp"
+#include "core/app/scripted_ui.hpp"
+
+namespace corvana::savings {
+
+struct ReplayResult {
+    enum Status { Written = 0, Stopped = 1, Unavailable = 2 };
+    Status status = Unavailable;
+    std::filesystem::path report;  // the report written into the data folder
+    std::filesystem::path backup;  // the backup written with it
+};
+
+// Opens `file` in the savings calculator of `app` as "Abrir" does, presses "Próximo" until the
+// last page and then "Finalizar". A message shown through `ui` on the way stops the replay.
+ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file);
+
+}  // namespace corvana::savings
