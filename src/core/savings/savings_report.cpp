@@ -15,18 +15,16 @@ namespace {
 // Adds a fragment to the buffer: a CR, an LF or a CR LF inside it also ends a line, so a
 // fragment ending in a line break leaves an empty line after it.
 void add(std::vector<std::string>& re, const std::string& fragment) {
-    std::string line;
-    for (size_t i = 0; i < fragment.size(); ++i) {
+    size_t start = 0;
+    const size_t n = fragment.size();
+    for (size_t i = 0; i < n; ++i) {
         const char ch = fragment[i];
-        if (ch == '\r' || ch == '\n') {
-            re.push_back(line);
-            line.clear();
-            if (ch == '\r' && i + 1 < fragment.size() && fragment[i + 1] == '\n') ++i;
-        } else {
-            line.push_back(ch);
-        }
+        if (ch != '\r' && ch != '\n') continue;
+        re.emplace_back(fragment, start, i - start);
+        if (ch == '\r' && i + 1 < n && fragment[i + 1] == '\n') ++i;
+        start = i + 1;
     }
-    re.push_back(line);
+    re.emplace_back(fragment, start);
 }
 
 std::string orZero(const std::string& cell) { return has(cell) ? cell : std::string("0"); }

@@ -3,6 +3,8 @@
 // its mask and read back from the cell by the next step.
 #include "core/savings/savings_wizard.hpp"
 
+#include <unordered_map>
+
 #include "core/savings/text_helpers.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
@@ -81,11 +83,13 @@ void SavingsWizard::calcular() {
     p.setRowCount(2);
     quarterly.reset();
 
-    // First amortisation row of the month whose amount holds a digit, or -1.
-    auto amortisationOf = [this](const std::string& month) {
-        for (int a = 1; a < amortizacao.rowCount(); ++a)
-            if (amortizacao.cell(0, a) == month && has(amortizacao.cell(2, a))) return a;
-        return -1;
+    // First amortisation row of each month whose amount holds a digit.
+    std::unordered_map<std::string, int> firstAmortisation;
+    for (int a = 1; a < amortizacao.rowCount(); ++a)
+        if (has(amortizacao.cell(2, a))) firstAmortisation.emplace(amortizacao.cell(0, a), a);
+    auto amortisationOf = [&firstAmortisation](const std::string& month) {
+        const auto it = firstAmortisation.find(month);
+        return it == firstAmortisation.end() ? -1 : it->second;
     };
     // Column 5 of row r: the carried value less the amortisation, plus an addition, earning
     // the month's yield and divided by the currency divisor.

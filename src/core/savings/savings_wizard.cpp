@@ -46,12 +46,30 @@ void SavingsWizard::clearPlanChecklist() {
     if (form3_ != nullptr) fillPlanList(CPlanos, form3_->SPlanosini);
 }
 
-void SavingsWizard::guarded(const std::function<void()>& command) {
+void SavingsWizard::guarded(const std::function<void()>& command, bool touchesResults) {
+    // The result grids are large; a step that does not write them is not made to copy them.
+    toolkit::StringGrid keep1, keep2;
+    if (!touchesResults) {
+        keep1 = std::move(planilha);
+        keep2 = std::move(planilha2);
+    }
     const SavingsState before = *this;
+    if (!touchesResults) {
+        planilha = std::move(keep1);
+        planilha2 = std::move(keep2);
+    }
     try {
         command();
     } catch (const toolkit::Error&) {
+        if (!touchesResults) {
+            keep1 = std::move(planilha);
+            keep2 = std::move(planilha2);
+        }
         static_cast<SavingsState&>(*this) = before;
+        if (!touchesResults) {
+            planilha = std::move(keep1);
+            planilha2 = std::move(keep2);
+        }
         throw;
     }
 }
@@ -123,6 +141,7 @@ void SavingsWizard::SpeedButton1Click() {
 
 void SavingsWizard::SpeedButton2Click() {
     takeFocusOff();
+    const int target = page < 6 ? page + 1 : page;
     guarded([this] {
         if (page < 6) ++page;
         switch (page) {
@@ -144,7 +163,7 @@ void SavingsWizard::SpeedButton2Click() {
             default:
                 break;
         }
-    });
+    }, target == 5);
 }
 
 bool SavingsWizard::leavePlanPage() {

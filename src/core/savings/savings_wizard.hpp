@@ -167,7 +167,8 @@ protected:
 
     std::string fontSpan() const;
     // Runs a command on the state; a toolkit::Error puts the state back and goes on up.
-    void guarded(const std::function<void()>& command);
+    // `touchesResults`: the command may write the result grids planilha and planilha2.
+    void guarded(const std::function<void()>& command, bool touchesResults = true);
 
     app::SharedContext& ctx_;
     TForm3* form3_ = nullptr;
