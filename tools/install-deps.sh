@@ -6,7 +6,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgumbo-dev fonts-liberation2
-  xvfb xauth
+  xvfb xauth poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,7 +6,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 data="$root/data/sample"
 if [ -x "$build/src/gui/corvana" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   echo "Exemplos de cálculo para abrir com \"Abrir\" na Poupança Diária: $root/data/examples/*.e12"
-  exec "$build/src/gui/corvana" --data-dir "$data"
+  # The program runs on a fresh writable copy, so the bundled folder keeps no reports or settings.
+  gui_data="$root/$build/dados"
+  rm -rf "$gui_data"
+  mkdir -p "$gui_data"
+  cp -R "$data"/. "$gui_data"/
+  exec "$build/src/gui/corvana" --data-dir "$gui_data"
 fi
 echo "Sem tela (DISPLAY/WAYLAND_DISPLAY vazios): o programa de janelas não pode abrir."
 echo "Tabelas de exemplo em $data:"
