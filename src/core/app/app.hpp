@@ -16,13 +16,13 @@
 namespace corvana::app {
 
 struct AppOptions {
-    std::filesystem::path dataDir;     // `meudir`
-    std::filesystem::path programDir;  // `meudirx2`
+    std::filesystem::path dataDir;       // `meudir`
+    std::filesystem::path programDir;    // `meudirx2`
     std::string version = GetVersion();  // the version text of the caption and About
 };
 
 class App {
-public:
+  public:
     // Uses the calculators of this build (registerWindowModels).
     App(Ui& ui, AppOptions options);
     // Uses the given registry (tests bring their own calculators).
@@ -56,7 +56,7 @@ public:
     bool run(const Command& command);
     bool run(std::string_view commandName);
 
-private:
+  private:
     Ui* ui_;
     AppOptions options_;
     SharedContext ctx_;

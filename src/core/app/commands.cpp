@@ -8,7 +8,8 @@ namespace corvana::app {
 std::string entryName(std::string_view caption, int number) {
     std::string out;
     for (const char c : caption) {
-        const bool ascii = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        const bool ascii =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
         if (ascii) out += c;
     }
     return out + std::to_string(number);
@@ -20,7 +21,7 @@ const char* const kMissingTable = "tabela inexistente - faça a atualização da
 
 // Builds the table, naming each menu entry after its caption.
 class Builder {
-public:
+  public:
     std::vector<Command> rows;
 
     Builder() {
@@ -86,7 +87,7 @@ public:
         return c;
     }
 
-private:
+  private:
     std::map<std::string, int> used_;
 
     std::string name(std::string_view caption) {
@@ -195,8 +196,8 @@ std::vector<Command> buildTable() {
     }
 
     // Buttons of the tab "Atualizações do Software".
-    b.button("SpeedButton5", "Buscar Atualizações do Software no Site",
-             Action::VendorPageInBrowser, Place::TabAtualizacoes);
+    b.button("SpeedButton5", "Buscar Atualizações do Software no Site", Action::VendorPageInBrowser,
+             Place::TabAtualizacoes);
     b.button("SpeedButton9", "Atualizar Tabelas", Action::UpdateTables, Place::TabAtualizacoes)
         .hint = "Atualizar Tabelas";
 

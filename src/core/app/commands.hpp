@@ -23,21 +23,21 @@ enum class Place {
 };
 
 enum class Action {
-    OpenWindow,          // the common shape of opening a calculator or dialog (see Command)
-    ReportSelectAll,     // the report view's own operations, done by the view
+    OpenWindow,       // the common shape of opening a calculator or dialog (see Command)
+    ReportSelectAll,  // the report view's own operations, done by the view
     ReportCopy,
     ReportPageSetup,
     ReportPreview,
     ReportPrint,
     ReportExportPdf,
-    CloseMain,           // closes the main window, which ends the program
-    Quit,                // ends the program at once
-    Help,                // shows the help page of the data folder
-    UpdateTables,        // runs the updater, then ends the program
-    VendorPageInView,    // the vendor's page, report view's editing Off
-    VendorPageInBrowser, // the vendor's page in the user's web browser
-    ReloadIndice,        // "Gravar": reloads `indice` from its table
-    CarryMenu,           // a button whose click opens its pop-up menu
+    CloseMain,            // closes the main window, which ends the program
+    Quit,                 // ends the program at once
+    Help,                 // shows the help page of the data folder
+    UpdateTables,         // runs the updater, then ends the program
+    VendorPageInView,     // the vendor's page, report view's editing Off
+    VendorPageInBrowser,  // the vendor's page in the user's web browser
+    ReloadIndice,         // "Gravar": reloads `indice` from its table
+    CarryMenu,            // a button whose click opens its pop-up menu
     Nothing,
 };
 
@@ -50,7 +50,7 @@ enum class IndiceLoad {
 };
 
 struct Command {
-    std::string name;     // object name of the menu entry or button
+    std::string name;  // object name of the menu entry or button
     std::string caption;
     Place place = Place::MenuArquivos;
     bool hidden = false;  // defined but never shown
@@ -59,11 +59,11 @@ struct Command {
     Place menu = Place::MenuArquivos;  // for CarryMenu: the pop-up menu it carries
 
     // The steps of OpenWindow, in the order they run.
-    std::string table;           // the index table of the command
-    std::string missing;         // message when `table` is missing (then nothing else runs)
+    std::string table;                 // the index table of the command
+    std::string missing;               // message when `table` is missing (then nothing else runs)
     bool missingAfterEditing = false;  // the test runs after the editing switch
-    bool vi = false;             // enables "Visualizar Impressão"
-    bool editingOn = false;      // report view's editing mode "On"
+    bool vi = false;                   // enables "Visualizar Impressão"
+    bool editingOn = false;            // report view's editing mode "On"
     IndiceLoad indice = IndiceLoad::None;
     bool loadTaburv = false;     // clear `Taburv` and load urvtab.tab into it
     bool loadOwnTables = false;  // the window reads its own month tables

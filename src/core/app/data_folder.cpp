@@ -63,6 +63,8 @@ std::string programFileName() {
 #endif
 }
 
-std::string GetVersion() { return CORVANA_VERSION_TEXT; }
+std::string GetVersion() {
+    return CORVANA_VERSION_TEXT;
+}
 
 }  // namespace corvana::app

@@ -26,7 +26,9 @@ void clearAndLoad(toolkit::StringGrid& grid, const std::filesystem::path& table)
 
 TForm1::TForm1(App& app) : WindowModel("TForm1", kDesignCaption), app_(app) {}
 
-SharedContext& TForm1::ctx() { return app_.context(); }
+SharedContext& TForm1::ctx() {
+    return app_.context();
+}
 
 void TForm1::FormCreate() {
     ctx().meudirx2 = app_.options().programDir;
@@ -184,7 +186,9 @@ void TForm1::PginadeatualizaodosoftwarenaInternet1Click() {
     app_.ui().openUrl(kVendorPage);
 }
 
-void TForm1::SpeedButton5Click() { app_.ui().openUrl(kVendorPage); }
+void TForm1::SpeedButton5Click() {
+    app_.ui().openUrl(kVendorPage);
+}
 
 void TForm1::Ajuda2Click() {
     previewEnabled_ = true;
@@ -211,6 +215,8 @@ TAboutBox::TAboutBox(App& app) : WindowModel("TAboutBox", "Sobre") {
     ProductName = kProduct;
 }
 
-void TAboutBox::FormShow() { ProductName = kProduct; }
+void TAboutBox::FormShow() {
+    ProductName = kProduct;
+}
 
 }  // namespace corvana::app

@@ -13,10 +13,11 @@ namespace corvana::app {
 class App;
 
 class TForm1 : public WindowModel {
-public:
+  public:
     static constexpr const char* kDesignCaption = "Corvana Diferenças da URV ";
     // The URV calculator's default table: its absence means the tables were never installed.
-    static constexpr const char* kFirstRunTable = "Justiça Federal - Ações Condenatórias em Geral.tab";
+    static constexpr const char* kFirstRunTable =
+        "Justiça Federal - Ações Condenatórias em Geral.tab";
     static constexpr const char* kFirstRunQuestion =
         "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?";
     static constexpr const char* kUpdateQuestion =
@@ -67,7 +68,7 @@ public:
 
     SharedContext& ctx();
 
-private:
+  private:
     App& app_;
     bool editing_ = false;
     bool previewEnabled_ = false;
@@ -81,7 +82,7 @@ private:
 
 // The About window.
 class TAboutBox : public WindowModel {
-public:
+  public:
     static constexpr const char* kProduct = "Corvana Diferenças da URV";
     explicit TAboutBox(App& app);
     void FormShow();
@@ -89,8 +90,10 @@ public:
 
     std::string ProductName;
     std::string Version;
-    std::string Copyright = "Cálculos judiciais: expurgos da poupança, débitos judiciais, FGTS e URV";
-    std::string Comments = "Os índices vêm das tabelas da pasta de dados; confira-os antes de usar.";
+    std::string Copyright =
+        "Cálculos judiciais: expurgos da poupança, débitos judiciais, FGTS e URV";
+    std::string Comments =
+        "Os índices vêm das tabelas da pasta de dados; confira-os antes de usar.";
 };
 
 }  // namespace corvana::app

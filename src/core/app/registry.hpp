@@ -33,14 +33,14 @@ const std::vector<WindowSlot>& windowOrder();
 // exist, and every command of the main window that shows "TForm2" becomes enabled and does
 // its whole effect (load the table into `indice`, editing mode, show the window).
 class ModelRegistry {
-public:
+  public:
     using Factory = std::function<std::unique_ptr<WindowModel>(App&)>;
 
     void add(std::string className, Factory factory);
     bool has(std::string_view className) const;
     std::unique_ptr<WindowModel> create(std::string_view className, App& app) const;
 
-private:
+  private:
     std::map<std::string, Factory, std::less<>> factories_;
 };
 

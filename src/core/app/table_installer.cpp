@@ -51,7 +51,8 @@ fs::path bundledTables(const fs::path& programDir, const fs::path& fallback) {
     std::error_code ec;
     for (const auto& candidate :
          {programDir / "tabelas", programDir / ".." / "share" / "corvana" / "tabelas", fallback}) {
-        if (!candidate.empty() && fs::is_directory(candidate, ec)) return candidate.lexically_normal();
+        if (!candidate.empty() && fs::is_directory(candidate, ec))
+            return candidate.lexically_normal();
     }
     return {};
 }

@@ -9,7 +9,7 @@ namespace corvana::app {
 class App;
 
 class WindowModel {
-public:
+  public:
     WindowModel(std::string className, std::string caption)
         : className_(std::move(className)), caption_(std::move(caption)) {}
     virtual ~WindowModel() = default;
@@ -37,7 +37,7 @@ public:
     // ("<court table>.tab"); empty when the calculator has none.
     virtual std::string indiceTable() const { return {}; }
 
-private:
+  private:
     std::string className_;
     std::string caption_;
 };

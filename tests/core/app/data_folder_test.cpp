@@ -25,9 +25,8 @@ EnvLookup envOf(std::map<std::string, std::string> vars) {
 
 TEST(DataFolder, OptionThenEnvironmentThenApplicationData) {
 #ifndef _WIN32
-    const auto all = envOf({{"CORVANA_DATA_DIR", "/env/dados"},
-                            {"XDG_DATA_HOME", "/xdg"},
-                            {"HOME", "/home/ana"}});
+    const auto all = envOf(
+        {{"CORVANA_DATA_DIR", "/env/dados"}, {"XDG_DATA_HOME", "/xdg"}, {"HOME", "/home/ana"}});
     EXPECT_EQ(dataFolder(fs::path("/opt/dados"), all), fs::path("/opt/dados"));
     EXPECT_EQ(dataFolder(std::nullopt, all), fs::path("/env/dados"));
     EXPECT_EQ(dataFolder(std::nullopt, envOf({{"XDG_DATA_HOME", "/xdg"}, {"HOME", "/home/ana"}})),

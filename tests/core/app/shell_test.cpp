@@ -18,7 +18,7 @@ namespace {
 
 // A calculator that records what the main window did to it.
 class FakeCalc : public WindowModel {
-public:
+  public:
     FakeCalc(App& app, std::string name, std::vector<std::string>& log)
         : WindowModel(name, "caption of " + name), log_(log) {
         // The main window's FormCreate has already run when any other window is created.
@@ -39,7 +39,7 @@ public:
     int page = 3;
     std::string courtTable;
 
-private:
+  private:
     std::vector<std::string>& log_;
 };
 
@@ -73,14 +73,15 @@ TEST(StartUp, CreatesWindowsInOrderAfterTheMainWindowsFormCreate) {
     s.make({"TFurv", "TForm_jf", "TForm2"});
     std::vector<std::string> names;
     for (auto* m : s.app->models()) names.push_back(m->className());
-    EXPECT_EQ(names, (std::vector<std::string>{"TForm1", "TForm2", "TAboutBox", "TForm_jf", "TFurv"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"TForm1", "TForm2", "TAboutBox", "TForm_jf", "TFurv"}));
     const std::string caption = "Corvana Diferenças da URV 1.0.0.8";
     EXPECT_EQ(s.app->form1().caption(), caption);
-    EXPECT_EQ(s.log, (std::vector<std::string>{
-                         "create TForm2 after caption '" + caption + "'",
-                         "create TForm_jf after caption '" + caption + "'",
-                         "create TFurv after caption '" + caption + "'",
-                         "wire TForm2 sees TFurv", "wire TForm_jf sees TFurv", "wire TFurv sees TFurv"}));
+    EXPECT_EQ(s.log, (std::vector<std::string>{"create TForm2 after caption '" + caption + "'",
+                                               "create TForm_jf after caption '" + caption + "'",
+                                               "create TFurv after caption '" + caption + "'",
+                                               "wire TForm2 sees TFurv", "wire TForm_jf sees TFurv",
+                                               "wire TFurv sees TFurv"}));
     EXPECT_EQ(s.app->context().meudir, s.data.path());
     EXPECT_EQ(s.app->context().meudirx2, s.prog.path());
     EXPECT_EQ(s.app->about().Version, "Versão: 1.0.0.8");
@@ -224,11 +225,10 @@ TEST(IndexGrid, NextMonthOnlyOnColumnZeroOfTheLastRowFromRowTwo) {
         const char* above;
         const char* want;  // cell (0,row) afterwards
     } cases[] = {
-        {3, 0, 2, "12/1994", "01/1995"},
-        {4, 0, 3, "01/2000", "02/2000"},
-        {2, 0, 1, "12/1994", ""},   // row 1: not row 2 or below
-        {4, 0, 2, "12/1994", ""},   // not the last row
-        {3, 1, 2, "12/1994", ""},   // not column 0
+        {3, 0, 2, "12/1994", "01/1995"}, {4, 0, 3, "01/2000", "02/2000"},
+        {2, 0, 1, "12/1994", ""},  // row 1: not row 2 or below
+        {4, 0, 2, "12/1994", ""},  // not the last row
+        {3, 1, 2, "12/1994", ""},  // not column 0
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.rows << "," << c.col << "," << c.row);
@@ -272,8 +272,8 @@ TEST(Progress, PositionIsPercentOfMaximum) {
     struct Case {
         long long progress, maximum;
         int want;
-    } cases[] = {{50, 200, 25}, {1, 3, 33}, {0, 100, 0}, {-1, 100, 0}, {5, 1, 0},
-                 {5, 0, 0},     {100, 100, 100}, {10000, 10000, 100}};
+    } cases[] = {{50, 200, 25}, {1, 3, 33}, {0, 100, 0},     {-1, 100, 0},
+                 {5, 1, 0},     {5, 0, 0},  {100, 100, 100}, {10000, 10000, 100}};
     for (const auto& c : cases) {
         EXPECT_EQ(TForm1::progressPosition(c.progress, c.maximum), c.want)
             << c.progress << "/" << c.maximum;
@@ -321,8 +321,8 @@ TEST(Commands, CalculatorsOfThisBuildAreAvailableTheOthersAreNot) {
     Shell s;
     s.make({"TForm2"});
     for (const auto& c : commandTable()) {
-        const bool want = c.action != Action::OpenWindow || c.window == "TForm2" ||
-                          c.window == "TAboutBox";
+        const bool want =
+            c.action != Action::OpenWindow || c.window == "TForm2" || c.window == "TAboutBox";
         EXPECT_EQ(s.app->available(c), want) << c.name;
     }
     // An unavailable command does nothing at all.
@@ -344,8 +344,8 @@ TEST(Commands, CourtCommandWithMissingTableOpensNothing) {
     for (const char* caption : {"Débitos Judiciais São Paulo (mês a mês)", "Justiça Federal"}) {
         s.app->run(byCaption(Place::PopupCalcular, caption));
     }
-    EXPECT_EQ(s.ui.messages, (std::vector<std::string>(
-                                 2, "tabela inexistente - faça a atualização das tabelas")));
+    EXPECT_EQ(s.ui.messages,
+              (std::vector<std::string>(2, "tabela inexistente - faça a atualização das tabelas")));
     EXPECT_TRUE(s.ui.windowsShown.empty());
     EXPECT_FALSE(s.app->form1().previewEnabled());
     EXPECT_TRUE(s.ui.commandsEnabled.empty());
@@ -360,12 +360,13 @@ TEST(Commands, CourtCommandLoadsItsTableSetsCaptionAndShows) {
     g.setRowCount(9);
     g.setCell(7, 8, "old");
     s.app->form1().setEditing(false);
-    ASSERT_TRUE(s.app->run(byCaption(Place::MenuArquivosCalcular,
-                                     "Débitos Judiciais MG - MT - MS - ES (mês a mês)")));
+    ASSERT_TRUE(s.app->run(
+        byCaption(Place::MenuArquivosCalcular, "Débitos Judiciais MG - MT - MS - ES (mês a mês)")));
     EXPECT_EQ(s.ui.windowsShown, (std::vector<std::string>{"TForm_tjsp_d"}));
     EXPECT_EQ(s.calc("TForm_tjsp_d").caption(), "Débitos Judiciais MG - MT - MS - ES (mês a mês)");
     EXPECT_TRUE(s.app->form1().previewEnabled());
-    EXPECT_EQ(s.ui.commandsEnabled.back(), (std::pair<std::string, bool>{kVisualizarImpressao, true}));
+    EXPECT_EQ(s.ui.commandsEnabled.back(),
+              (std::pair<std::string, bool>{kVisualizarImpressao, true}));
     EXPECT_EQ(s.ui.editingMode, true);
     EXPECT_EQ(g.rowCount(), 3);
     EXPECT_EQ(g.colCount(), 2);
@@ -388,7 +389,8 @@ TEST(Commands, MissingTableOfAnOrdinaryCommandLeavesIndiceCleared) {
 
 TEST(Commands, FgtsPurgesAfterSavingsKeepsWhatFgtsTableDoesNotCover) {
     Shell s;
-    s.put("poupanca13.tab", "data\tindice\tjuros\r\n01/1989\t1\tP\r\n02/1989\t2\tP\r\n03/1989\t3\tP\r\n");
+    s.put("poupanca13.tab",
+          "data\tindice\tjuros\r\n01/1989\t1\tP\r\n02/1989\t2\tP\r\n03/1989\t3\tP\r\n");
     s.put("fgts.tab", "data\tfgts\r\n01/1989\tF\r\n");
     s.make({"TForm2", "TFormFGTS", "TForm_jf"});
     s.app->run(byCaption(Place::PopupCalcular, "Poupança Diária - com opções de configuração"));
@@ -400,8 +402,8 @@ TEST(Commands, FgtsPurgesAfterSavingsKeepsWhatFgtsTableDoesNotCover) {
     EXPECT_EQ(g.rowCount(), 4);
     EXPECT_EQ(g.colCount(), 3);
     EXPECT_EQ(g.cell(1, 1), "F");
-    EXPECT_EQ(g.cell(2, 1), "P");   // column not covered by fgts.tab
-    EXPECT_EQ(g.cell(1, 3), "3");   // row not covered by fgts.tab
+    EXPECT_EQ(g.cell(2, 1), "P");  // column not covered by fgts.tab
+    EXPECT_EQ(g.cell(1, 3), "3");  // row not covered by fgts.tab
     EXPECT_EQ(s.calc("TFormFGTS").page, 0);
     EXPECT_EQ(s.calc("TForm_jf").page, 0);
     EXPECT_EQ(s.log, (std::vector<std::string>{"page TFormFGTS", "page TForm_jf"}));
