@@ -1,14 +1,15 @@
 // The replay the command-line runner and the benchmarks share: the window's own handlers in order.
 #include "core/savings/replay.hpp"
 
-#include "core/savings/expurgos.hpp"
+#include "core/savings/savings_wizard.hpp"
 
 namespace corvana::savings {
 
-ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file) {
+ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
+                               std::string_view window) {
     ReplayResult result;
-    auto* form2 = app.modelAs<TForm2>(TForm2::kClassName);
-    if (form2 == nullptr) return result;
+    auto* opener = app.modelAs<SavingsWizard>(window);
+    if (opener == nullptr) return result;
     const size_t before = ui.messages.size();
     auto step = [&](const std::function<void()>& handler) {
         return app::runCommand(ui, handler) && ui.messages.size() == before;
@@ -17,13 +18,19 @@ ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::fi
     // "Abrir" with the file chosen in its dialog.
     ui.openAnswers.clear();
     ui.openAnswers.push_back(file);
-    if (!step([&] { form2->SpeedButton5Click(); })) return result;
-    for (int guard = 0; form2->page < 6 && guard < 7; ++guard)
-        if (!step([&] { form2->SpeedButton2Click(); })) return result;
-    if (form2->page != 6) return result;
-    result.report = form2->reportPath();
-    result.backup = form2->backupPath();
-    if (!step([&] { form2->SpeedButton3Click(); })) return result;
+    const size_t shownBefore = ui.windowsShown.size();
+    if (!step([&] { opener->SpeedButton5Click(); })) return result;
+    // A file may open in a neighbour of the window ("estados" files, "Vers" files).
+    SavingsWizard* form = opener;
+    if (ui.windowsShown.size() > shownBefore)
+        if (auto* shown = app.modelAs<SavingsWizard>(ui.windowsShown.back())) form = shown;
+    const int last = form->variant().lastPage;
+    for (int guard = 0; form->page < last && guard <= last; ++guard)
+        if (!step([&] { form->SpeedButton2Click(); })) return result;
+    if (form->page != last) return result;
+    result.report = form->reportPath();
+    result.backup = form->backupPath();
+    if (!step([&] { form->SpeedButton3Click(); })) return result;
     result.status = ReplayResult::Written;
     return result;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "core/app/app.hpp"
 #include "core/app/scripted_ui.hpp"
@@ -15,8 +16,10 @@ struct ReplayResult {
     std::filesystem::path backup;  // the backup written with it
 };
 
-// Opens `file` in the savings calculator of `app` as "Abrir" does, presses "Próximo" until the
-// last page and then "Finalizar". A message shown through `ui` on the way stops the replay.
-ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file);
+// Opens `file` with "Abrir" of the calculator `window` of `app` (the savings calculator unless
+// told), then, in the window the file opened in, presses "Próximo" until the last page and
+// then "Finalizar". A message shown through `ui` on the way stops the replay.
+ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
+                               std::string_view window = "TForm2");
 
 }  // namespace corvana::savings

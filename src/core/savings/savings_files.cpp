@@ -70,12 +70,18 @@ std::vector<std::string> SavingsWizard::fileLines() const {
     addGrid(lines, SPlanos);
     addGrid(lines, SSaldo);
     addGrid(lines, SBase);
-    lines.push_back("false");  // compound interest: hidden, always off
-    lines.push_back("true");   // simple interest: hidden, always on
-    lines.push_back("false");  // month-by-month interest mode: hidden, always off
+    if (variant_.storesInterestModes) {
+        lines.push_back(flag(Rcomposto));
+        lines.push_back(flag(Rsimples));
+        lines.push_back(flag(Rmes));
+    } else {
+        lines.push_back("false");  // compound interest: hidden, always off
+        lines.push_back("true");   // simple interest: hidden, always on
+        lines.push_back("false");  // month-by-month interest mode: hidden, always off
+    }
     lines.push_back(flag(Cprorata));
     addGrid(lines, STJuros);
-    addGrid(lines, amortizacao);
+    if (variant_.storesAmortisation) addGrid(lines, amortizacao);
     lines.push_back(flag(RComjuros));
     addGrid(lines, Jmes);
     if (variant_.savesBasisFlags) {
@@ -102,14 +108,17 @@ bool SavingsWizard::readLayout(const std::vector<std::string>& lines, bool backu
     in.readGrid(st.SPlanos);
     in.readGrid(st.SSaldo);
     in.readGrid(st.SBase);
-    in.next();
-    in.next();
-    in.next();
-    st.Rsimples = true;
-    st.Rcomposto = st.Rmes = false;
+    // The interest modes: only a window that stores them restores "Compostos"; the hidden
+    // month-by-month mode is never restored.
+    const bool composto = in.nextFlag();
+    const bool simples = in.nextFlag();
+    const bool mes = in.nextFlag();
+    st.Rcomposto = variant_.storesInterestModes && composto && !simples && !mes;
+    st.Rsimples = !st.Rcomposto;
+    st.Rmes = false;
     st.Cprorata = in.nextFlag();
     in.readGrid(st.STJuros);
-    in.readGrid(st.amortizacao);
+    if (variant_.storesAmortisation) in.readGrid(st.amortizacao);
     st.RComjuros = in.nextFlag();
     st.Rsemjuros = !st.RComjuros;
     in.readGrid(st.Jmes);
@@ -131,7 +140,7 @@ void SavingsWizard::abrir(const std::optional<std::filesystem::path>& file) {
         openEstados(*chosen);
         return;
     }
-    ctx_.reloadIndice(variant_.tableFile);
+    ctx_.reloadIndice(indiceTableFile());
     show();
     const auto& ok = variant_.acceptedTags;
     if (std::find(ok.begin(), ok.end(), tag) == ok.end()) {
@@ -148,8 +157,8 @@ void SavingsWizard::abrirback() {
     if (!fileExists(path)) return;
     const std::vector<std::string> lines = toolkit::readLines(path);
     const std::string tag = lines.empty() ? std::string() : lines.front();
-    if (tag == "estados") {
-        if (openEstadosBackup) openEstadosBackup();
+    if (tag == "estados" && openEstadosBackup) {
+        openEstadosBackup();
         return;
     }
     const auto& ok = variant_.acceptedBackupTags;

@@ -12,20 +12,7 @@ using toolkit::StringGrid;
 
 namespace {
 
-// Adds a fragment to the buffer: a CR, an LF or a CR LF inside it also ends a line, so a
-// fragment ending in a line break leaves an empty line after it.
-void add(std::vector<std::string>& re, const std::string& fragment) {
-    size_t start = 0;
-    const size_t n = fragment.size();
-    for (size_t i = 0; i < n; ++i) {
-        const char ch = fragment[i];
-        if (ch != '\r' && ch != '\n') continue;
-        re.emplace_back(fragment, start, i - start);
-        if (ch == '\r' && i + 1 < n && fragment[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    re.emplace_back(fragment, start);
-}
+void add(std::vector<std::string>& re, const std::string& fragment) { addFragment(re, fragment); }
 
 std::string orZero(const std::string& cell) { return has(cell) ? cell : std::string("0"); }
 
@@ -64,9 +51,61 @@ std::filesystem::path SavingsWizard::reportPath() const {
     return ctx_.file(statement ? variant_.statementReportFile : variant_.reportFile);
 }
 
+void SavingsWizard::addPlanNotes(
+    std::vector<std::string>& re,
+    const std::function<std::string(int k, int planRow)>& balanceLine) const {
+    const StringGrid& plans = form3_->SPlanosini;
+    int k = 0;
+    for (int item = 0; item < CPlanos.count(); ++item) {
+        if (!CPlanos.checked(item)) continue;
+        ++k;
+        const int i = item + 1;
+        auto P = [&](int c) { return plans.cell(c, i); };
+        auto SS = [&](int c) { return SSaldo.cell(c, k); };
+        auto SB = [&](int c) { return SBase.cell(c, k); };
+        add(re, balanceLine(k, i));
+        add(re, "<p><tr><td> Percentual de correção monetária com base na variação da " +
+                    P(kPlanOficial) + " para " + P(kPlanData) + ": " + P(kPlanOficialValor) +
+                    ". </td></tr>");
+        add(re, "<p><tr><td> Variação com base no " + P(kPlanRequerido) + " para " + SB(3) +
+                    ": " + P(kPlanRequeridoValor) + " </td></tr>");
+        const bool hasO = has(P(kPlanOficialValor));
+        const bool hasQ = has(P(kPlanRequeridoValor));
+        const Real O = hasO ? N(P(kPlanOficialValor)) * 1.005L + 0.5L : 0;
+        const Real Q = hasQ ? N(P(kPlanRequeridoValor)) * 1.005L + 0.5L : 0;
+        if (hasO)
+            add(re, "<p><tr><td> " + P(kPlanOficialValor) + " + 0,5% de juros = " + rate(O) +
+                        "% </td></tr>");
+        if (hasQ)
+            add(re, "<p><tr><td> " + P(kPlanRequeridoValor) + " + 0,5% de juros = " + rate(Q) +
+                        "% </td></tr>");
+        if (hasO && hasQ) {
+            add(re, "<p><tr><td> " + rate(Q) + "% - " + rate(O) + "% = <b>" + rate(Q - O) +
+                        "%</b> </td></tr>");
+            if (has(P(kPlanMudanca)))
+                add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
+                            "X " + rate(Q - O) + "% : " + P(kPlanMudanca) + " = <b>" +
+                            P(kPlanMoedaMudanca) + " " + SB(4) + "</b></td></tr>");
+            else
+                add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
+                            "X " + rate(Q - O) + "% = <b>" + P(kPlanMoeda) + " " + SB(4) +
+                            "</b></td></tr>");
+        }
+    }
+}
+
+void SavingsWizard::addInterestRows(std::vector<std::string>& re) const {
+    for (int r = 0; r < STJuros.rowCount(); ++r) {
+        std::string line = "<tr>\r\n";
+        for (int c = 0; c < STJuros.colCount(); ++c)
+            line += "<td><div align=Right>" + STJuros.cell(c, r) + "</div></td>";
+        add(re, line);
+        add(re, "</tr>");
+    }
+}
+
 std::vector<std::string> SavingsWizard::reportLines() const {
     std::vector<std::string> re;
-    const StringGrid& plans = form3_->SPlanosini;
     const std::string span = fontSpan();
 
     addReportHead(re);
@@ -77,44 +116,11 @@ std::vector<std::string> SavingsWizard::reportLines() const {
     if (Cnotas) {
         add(re, span);
         addNotesTitle(re);
-        int k = 0;
-        for (int item = 0; item < CPlanos.count(); ++item) {
-            if (!CPlanos.checked(item)) continue;
-            ++k;
-            const int i = item + 1;
-            auto P = [&](int c) { return plans.cell(c, i); };
-            auto SS = [&](int c) { return SSaldo.cell(c, k); };
-            auto SB = [&](int c) { return SBase.cell(c, k); };
-            add(re, "<p><tr><td>" + SS(0) + " - saldo em conta em " + SS(3) + "/" + SB(1) +
-                        " = <b>" + SS(2) + SS(4) + "</b></td></tr>");
-            add(re, "<p><tr><td> Percentual de correção monetária com base na variação da " +
-                        P(kPlanOficial) + " para " + P(kPlanData) + ": " + P(kPlanOficialValor) +
-                        ". </td></tr>");
-            add(re, "<p><tr><td> Variação com base no " + P(kPlanRequerido) + " para " + SB(3) +
-                        ": " + P(kPlanRequeridoValor) + " </td></tr>");
-            const bool hasO = has(P(kPlanOficialValor));
-            const bool hasQ = has(P(kPlanRequeridoValor));
-            const Real O = hasO ? N(P(kPlanOficialValor)) * 1.005L + 0.5L : 0;
-            const Real Q = hasQ ? N(P(kPlanRequeridoValor)) * 1.005L + 0.5L : 0;
-            if (hasO)
-                add(re, "<p><tr><td> " + P(kPlanOficialValor) + " + 0,5% de juros = " + rate(O) +
-                            "% </td></tr>");
-            if (hasQ)
-                add(re, "<p><tr><td> " + P(kPlanRequeridoValor) + " + 0,5% de juros = " + rate(Q) +
-                            "% </td></tr>");
-            if (hasO && hasQ) {
-                add(re, "<p><tr><td> " + rate(Q) + "% - " + rate(O) + "% = <b>" + rate(Q - O) +
-                            "%</b> </td></tr>");
-                if (has(P(kPlanMudanca)))
-                    add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
-                                "X " + rate(Q - O) + "% : " + P(kPlanMudanca) + " = <b>" +
-                                P(kPlanMoedaMudanca) + " " + SB(4) + "</b></td></tr>");
-                else
-                    add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
-                                "X " + rate(Q - O) + "% = <b>" + P(kPlanMoeda) + " " + SB(4) +
-                                "</b></td></tr>");
-            }
-        }
+        addPlanNotes(re, [this](int k, int) {
+            return "<p><tr><td>" + SSaldo.cell(0, k) + " - saldo em conta em " + SSaldo.cell(3, k) +
+                   "/" + SBase.cell(1, k) + " = <b>" + SSaldo.cell(2, k) + SSaldo.cell(4, k) +
+                   "</b></td></tr>";
+        });
         add(re, "</span>");
     }
     add(re, "<tr><td><p>&nbsp;</p></td></tr>");
@@ -169,13 +175,7 @@ std::vector<std::string> SavingsWizard::reportLines() const {
         add(re, "<b>JUROS</b>");
         add(re, "<body>\r\n<table border =1 span style=\"font-size:" + ctx_.Cfont +
                     ".0pt;font-family:" + ctx_.Cnomefont + "\">" + "\r\n");
-        for (int r = 0; r < STJuros.rowCount(); ++r) {
-            std::string line = "<tr>\r\n";
-            for (int c = 0; c < STJuros.colCount(); ++c)
-                line += "<td><div align=Right>" + STJuros.cell(c, r) + "</div></td>";
-            add(re, line);
-            add(re, "</tr>");
-        }
+        addInterestRows(re);
         add(re, "</table>");
         add(re, "<p>&nbsp;</p>");
         const std::string total = orZero(STJuros.cell(3, STJuros.rowCount() - 1));

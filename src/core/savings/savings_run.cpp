@@ -55,8 +55,7 @@ void SavingsWizard::calcularjuros() {
     STJuros.setCell(0, 1, toolkit::DateToStr(toolkit::StrToDate(STJuros.cell(0, 1))));
     for (int r = 1; r < STJuros.rowCount(); ++r)
         if (has(STJuros.cell(0, r)) && has(STJuros.cell(1, r)) && has(STJuros.cell(2, r)))
-            STJuros.setCell(3, r, toolkit::juros(STJuros.cell(2, r), STJuros.cell(0, r),
-                                                 STJuros.cell(1, r), Cprorata));
+            STJuros.setCell(3, r, interestOfRow(r));
     for (int r = 1; r < STJuros.rowCount();) {
         if (!has(STJuros.cell(0, r)) && !has(STJuros.cell(1, r)))
             toolkit::RemoveLinha(STJuros, r);
@@ -71,6 +70,10 @@ void SavingsWizard::calcularjuros() {
         if (has(STJuros.cell(3, r))) sum += N(STJuros.cell(3, r));
     STJuros.setCell(2, total, "Total");
     STJuros.setCell(3, total, money(sum));
+}
+
+std::string SavingsWizard::interestOfRow(int r) const {
+    return toolkit::juros(STJuros.cell(2, r), STJuros.cell(0, r), STJuros.cell(1, r), Cprorata);
 }
 
 void SavingsWizard::calcular() {

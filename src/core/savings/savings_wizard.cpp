@@ -38,7 +38,11 @@ SavingsWizard::SavingsWizard(app::SharedContext& ctx, SavingsVariant variant)
 void SavingsWizard::wire(app::App& app) {
     form3_ = app.modelAs<TForm3>(TForm3::kClassName);
     form4_ = app.modelAs<TForm4>(TForm4::kClassName);
-    if (form3_ != nullptr && variant_.className == "TForm2") form3_->planList = &CPlanos;
+    if (form3_ == nullptr) return;
+    if (variant_.className == "TForm2")
+        form3_->planList = &CPlanos;
+    else
+        form3_->otherPlanLists.push_back(&CPlanos);
 }
 
 void SavingsWizard::clearPlanChecklist() {
@@ -92,6 +96,10 @@ void SavingsWizard::writeHeaders() {
     amortizacao.setCell(0, 0, "Data");
     amortizacao.setCell(1, 0, "Descrição");
     amortizacao.setCell(2, 0, "Valor");
+    writeResultHeaders();
+}
+
+void SavingsWizard::writeResultHeaders() {
     const char* const plan[8] = {"Moeda do inicio do período de rendimento",
                                  "Período de Rendimento",
                                  "Rendimento (%)",
@@ -124,8 +132,7 @@ void SavingsWizard::FormShow() {
     for (int r = 1; r < Jmes.rowCount(); ++r)
         if (Jmes.cell(3, r).empty()) Jmes.setCell(3, r, "Não");
     page = 0;
-    ctx_.ui->closeWindow("TForm5");
-    ctx_.ui->closeWindow("TForm7");
+    for (const auto& other : variant_.closesOnShow) ctx_.ui->closeWindow(other);
 }
 
 void SavingsWizard::close() {
@@ -188,7 +195,7 @@ bool SavingsWizard::leavePlanPage() {
     const StringGrid& indice = ctx_.indice;
     const std::string lastMonth = indice.cell(0, indice.rowCount() - 1);
     const bool tableHasMonths = has(lastMonth) && indice.rowCount() > 1;
-    for (int r = 1; r < SPlanos.rowCount(); ++r) {
+    for (int r = 1; r < SPlanos.rowCount() && variant_.checksTableMonths; ++r) {
         const std::string& m = SPlanos.cell(1, r);
         if (!has(m)) continue;
         if (!tableHasMonths || toolkit::MonthToDate(lastMonth) < toolkit::MonthToDate(m))
@@ -230,7 +237,7 @@ bool SavingsWizard::leavePlanPage() {
                 if (plans.cell(kPlanNome, p) == SSaldo.cell(0, row))
                     SSaldo.setCell(2, row, plans.cell(kPlanMoeda, p));
     }
-    toolkit::amortizarx(SPlanos, amortizacao);
+    if (variant_.hasAmortisation) toolkit::amortizarx(SPlanos, amortizacao);
     return true;
 }
 
@@ -245,7 +252,7 @@ void SavingsWizard::ToolbarButton971Click() {
         std::error_code ec;
         std::filesystem::remove(backupPath(), ec);
     }
-    ctx_.reloadIndice(variant_.tableFile);
+    ctx_.reloadIndice(indiceTableFile());
     for (auto& item : CPlanos.items) item.checked = false;
     SPlanos.clearRowsFrom(1);
     SSaldo.clearRowsFrom(1);
@@ -347,7 +354,7 @@ void SavingsWizard::CPlanosClick() {
         SPlanos.setCell(2, r, plans.cell(kPlanDiferenca, r));
     }
     const int last = SPlanos.rowCount() - 1;
-    SPlanos.setCell(0, last, "Atualizar até");
+    SPlanos.setCell(0, last, variant_.targetLabel);
     SPlanos.setCell(1, last, ctx_.indice.cell(0, ctx_.indice.rowCount() - 1));
     for (int r = 1; r < SPlanos.rowCount() - 1;) {
         if (!has(SPlanos.cell(1, r)))
@@ -394,19 +401,18 @@ void SavingsWizard::SBaseExit() {
 }
 
 namespace {
-void normaliseDates(StringGrid& g) {
+void normaliseDates(StringGrid& g, toolkit::ValidadataVariant variant) {
     for (int r = 1; r < g.rowCount(); ++r)
         for (const int c : {0, 1})
-            if (has(g.cell(c, r)))
-                g.setCell(c, r, toolkit::validadata(toolkit::ValidadataVariant::A, g.cell(c, r)));
+            if (has(g.cell(c, r))) g.setCell(c, r, toolkit::validadata(variant, g.cell(c, r)));
 }
 void setDateCell(StringGrid& g, int col, int row, const std::string& text) {
     g.setCell(col, row, (col == 0 || col == 1) && text == kEmptyDateMask ? std::string() : text);
 }
 }  // namespace
 
-void SavingsWizard::STJurosExit() { normaliseDates(STJuros); }
-void SavingsWizard::JmesExit() { normaliseDates(Jmes); }
+void SavingsWizard::STJurosExit() { normaliseDates(STJuros, variant_.dateVariant); }
+void SavingsWizard::JmesExit() { normaliseDates(Jmes, variant_.dateVariant); }
 
 void SavingsWizard::STJurosSetEditText(int col, int row, const std::string& text) {
     setDateCell(STJuros, col, row, text);

@@ -11,6 +11,7 @@
 #include "core/savings/check_list.hpp"
 #include "core/savings/config.hpp"
 #include "core/savings/unit3.hpp"
+#include "core/toolkit/dates.hpp"
 #include "core/toolkit/interest.hpp"
 #include "core/toolkit/string_grid.hpp"
 
@@ -36,6 +37,14 @@ struct SavingsVariant {
     bool additionUsesPlanDivisor = true;  // addition row divides by the plan's currency change
     bool novoDeletesBackup = true;
     bool savesBasisFlags = true;       // the two last lines (Rtr, Rpoup) of the file
+    std::string targetLabel = "Atualizar até";  // label of the last SPlanos row
+    std::vector<std::string> closesOnShow = {"TForm5", "TForm7"};  // windows closed on showing
+    bool checksTableMonths = true;     // plan and target months must be in the index table
+    bool hasAmortisation = true;       // the amortisation page and its month list
+    bool storesAmortisation = true;    // the calculation file holds the amortisation grid
+    bool storesInterestModes = false;  // the file keeps the real Rcomposto/Rsimples/Rmes states
+    toolkit::ValidadataVariant dateVariant = toolkit::ValidadataVariant::A;  // interest dates
+    int lastPage = 6;                  // "Cabeçalho/Rodapé/Notas"
 };
 
 // Every input and result of one calculation: the state the window shows. Kept apart from
@@ -95,13 +104,13 @@ public:
 
     // Buttons.
     void SpeedButton1Click();   // "Anterior"
-    void SpeedButton2Click();   // "Próximo"
-    void SpeedButton3Click();   // "Finalizar"
+    virtual void SpeedButton2Click();   // "Próximo"
+    virtual void SpeedButton3Click();   // "Finalizar"
     void SpeedButton4Click();   // "Fechar"
     void ToolbarButton971Click();  // "Novo"
-    void SpeedButton5Click();   // "Abrir"
-    void SpeedButton18Click();  // "Abrir Backup"
-    void SpeedButton8Click();   // "Para Salvar o Cálculo Clique Aqui"
+    virtual void SpeedButton5Click();   // "Abrir"
+    virtual void SpeedButton18Click();  // "Abrir Backup"
+    virtual void SpeedButton8Click();   // "Para Salvar o Cálculo Clique Aqui"
     void Button1Click();        // "Adicionar Expurgo"
     void Button3Click();        // "Configurar Índice"
     void Button4Click();        // "Limpar" interest table
@@ -136,9 +145,9 @@ public:
     void salvarx();         // the backup file
 
     // The report's lines, as impx writes them.
-    std::vector<std::string> reportLines() const;
+    virtual std::vector<std::string> reportLines() const;
     // The calculation file's lines, as salvarx writes them.
-    std::vector<std::string> fileLines() const;
+    virtual std::vector<std::string> fileLines() const;
     std::filesystem::path reportPath() const;
     std::filesystem::path backupPath() const { return ctx_.file(variant_.backupFile); }
 
@@ -165,6 +174,20 @@ protected:
     virtual void addTableRow(std::vector<std::string>& re, const toolkit::StringGrid& t, int r,
                              int last) const;
 
+    // The index table the window loads on "Novo" and on opening a file.
+    virtual std::string indiceTableFile() const { return variant_.tableFile; }
+    // Headers of the result grid.
+    virtual void writeResultHeaders();
+    // Column 3 of an interest-table row whose dates and rate are filled.
+    virtual std::string interestOfRow(int row) const;
+    // The notes lines of each chosen plan; `balanceLine` is the first line of a plan's notes.
+    void addPlanNotes(std::vector<std::string>& re,
+                      const std::function<std::string(int k, int planRow)>& balanceLine) const;
+    // The rows of the interest table STJuros, header and "Total" row included.
+    void addInterestRows(std::vector<std::string>& re) const;
+    // The first steps of "Próximo" shared by the family: checks and the balance grid.
+    bool leavePlanPage();
+
     std::string fontSpan() const;
     // Runs a command on the state; a toolkit::Error puts the state back and goes on up.
     // `touchesResults`: the command may write the result grids planilha and planilha2.
@@ -177,7 +200,6 @@ protected:
 
 private:
     void writeHeaders();
-    bool leavePlanPage();
     void loadMemos();
     void runRun();
 };

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/toolkit/numbers.hpp"
 
@@ -21,5 +22,20 @@ inline Real N(std::string_view text) {
 inline bool has(std::string_view text) { return toolkit::checkinteiro(text); }
 inline std::string money(Real v) { return toolkit::formatfloatx(kMoney, v); }
 inline std::string rate(Real v) { return toolkit::formatfloatx(kRate, v); }
+
+// Adds a fragment to a report buffer: a CR, an LF or a CR LF inside it also ends a line, so
+// a fragment ending in a line break leaves an empty line after it.
+inline void addFragment(std::vector<std::string>& re, const std::string& fragment) {
+    size_t start = 0;
+    const size_t n = fragment.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char ch = fragment[i];
+        if (ch != '\r' && ch != '\n') continue;
+        re.emplace_back(fragment, start, i - start);
+        if (ch == '\r' && i + 1 < n && fragment[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    re.emplace_back(fragment, start);
+}
 
 }  // namespace corvana::savings::detail

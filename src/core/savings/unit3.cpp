@@ -113,6 +113,7 @@ void TForm3::GravarClick() {
     toolkit::SaveToFile(ctx_.file(kFile), g);
     SPlanosini = g;
     if (planList != nullptr) fillPlanList(*planList, SPlanosini);
+    for (auto* list : otherPlanLists) fillPlanList(*list, SPlanosini);
     if (planListChanged) planListChanged();
 }
 
@@ -129,6 +130,7 @@ void TForm3::carregar() {
         writeHeaders();
     }
     if (planList != nullptr) fillPlanList(*planList, SPlanosini);
+    for (auto* list : otherPlanLists) fillPlanList(*list, SPlanosini);
     if (planListChanged) planListChanged();
 }
 

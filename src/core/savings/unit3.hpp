@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/app/context.hpp"
 #include "core/app/window_model.hpp"
@@ -42,6 +43,8 @@ public:
     int selectedCol = 0;
     // The plan list that "Gravar" rebuilds (TForm2's CPlanos), wired by the composition root.
     CheckList* planList = nullptr;
+    // The plan lists of the court-debt windows, rebuilt together with it.
+    std::vector<CheckList*> otherPlanLists;
     // Runs after the plan list was rebuilt, so a calculator can refresh what depends on it.
     std::function<void()> planListChanged;
 
