@@ -21,7 +21,8 @@ using namespace corvana::toolkit;
 namespace {
 
 int usage() {
-    std::cerr << "uso: corvana-cli report [--data-dir PASTA] ARQUIVO [-o SAIDA]\n"
+    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp] "
+                 "ARQUIVO [-o SAIDA]\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli formatar MASCARA VALOR\n";
     return 2;
@@ -36,6 +37,24 @@ int tabela(const std::filesystem::path& file) {
     return 0;
 }
 
+// The calculator a --window name opens: the caption of its command in the "Calcular" pop-up.
+const app::Command* windowCommand(const std::string& name) {
+    static const std::pair<const char*, const char*> kWindows[] = {
+        {"tjsp", "Débitos Judiciais São Paulo (mês a mês)"},
+        {"tjmg", "Débitos Judiciais MG - MT - MS - ES (mês a mês)"},
+        {"tjpr", "Débitos Judiciais PR (mês a mês)"},
+        {"tjpre", "Débitos Judiciais PR (mês a mês - não expurgada)"},
+        {"jf", "Justiça Federal"},
+        {"sp", "Débitos Judiciais São Paulo"},
+    };
+    for (const auto& [key, caption] : kWindows) {
+        if (name != key) continue;
+        for (const auto& c : app::commandTable())
+            if (c.place == app::Place::PopupCalcular && c.caption == caption) return &c;
+    }
+    return nullptr;
+}
+
 // Opens a saved savings calculation as "Abrir" does, runs the wizard to "Finalizar" and
 // writes the report and the backup into the data folder; 0 written, 1 stopped by a
 // message, 2 usage or file error.
@@ -43,10 +62,14 @@ int report(const std::vector<std::string>& args) {
     std::optional<std::filesystem::path> dataDir;
     std::optional<std::filesystem::path> out;
     std::optional<std::filesystem::path> file;
+    const app::Command* command = nullptr;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data-dir" && i + 1 < args.size()) {
             dataDir = args[++i];
+        } else if (a == "--window" && i + 1 < args.size()) {
+            command = windowCommand(args[++i]);
+            if (command == nullptr) return usage();
         } else if (a == "-o" && i + 1 < args.size()) {
             out = args[++i];
         } else if (!a.empty() && a[0] == '-') {
@@ -81,7 +104,16 @@ int report(const std::vector<std::string>& args) {
     options.dataDir = folder;
     app::App program(ui, options);
     if (!program.start()) return 1;
-    const auto result = savings::replayCalculation(program, ui, std::filesystem::absolute(*file));
+    std::string window = "TForm2";
+    if (command != nullptr) {
+        // The menu command loads the court's table and gives the window its caption.
+        const size_t before = ui.messages.size();
+        if (!program.available(*command)) return 2;
+        if (!program.run(*command) || ui.messages.size() != before) return 1;
+        window = command->window;
+    }
+    const auto result =
+        savings::replayCalculation(program, ui, std::filesystem::absolute(*file), window);
     if (result.status == savings::ReplayResult::Unavailable) return 2;
     if (result.status != savings::ReplayResult::Written) return 1;
     std::cout << "Relatório: " << result.report.string() << "\n";

@@ -3,9 +3,12 @@
 #include "core/app/registry.hpp"
 #include "core/savings/calcular.hpp"
 #include "core/savings/config.hpp"
+#include "core/savings/estado.hpp"
 #include "core/savings/expurgos.hpp"
 #include "core/savings/info.hpp"
 #include "core/savings/unit3.hpp"
+#include "core/savings/unit_jf.hpp"
+#include "core/savings/unit_tjsp_di.hpp"
 
 namespace corvana::app {
 
@@ -16,6 +19,11 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TForm4", [](App& app) { return std::make_unique<savings::TForm4>(app.context()); });
     registry.add("TForm6", [](App& app) { return std::make_unique<savings::TForm6>(app.context()); });
     registry.add("TForm8", [](App& app) { return std::make_unique<savings::TForm8>(app.context()); });
+    // Court-debt calculators of the savings family.
+    registry.add("TForm5", [](App& app) { return std::make_unique<savings::TForm5>(app.context()); });
+    registry.add("TForm_tjsp_d",
+                 [](App& app) { return std::make_unique<savings::TForm_tjsp_d>(app.context()); });
+    registry.add("TForm_jf", [](App& app) { return std::make_unique<savings::TForm_jf>(app.context()); });
 }
 
 }  // namespace corvana::app

@@ -1,0 +1,281 @@
+// The São Paulo factor-table window: navigation, interest modes, the spreadsheet, report, files.
+#include "core/savings/estado.hpp"
+
+#include "core/app/app.hpp"
+#include "core/savings/text_helpers.hpp"
+#include "core/toolkit/dates.hpp"
+#include "core/toolkit/error.hpp"
+#include "core/toolkit/interest.hpp"
+#include "core/toolkit/text_file.hpp"
+
+namespace corvana::savings {
+
+using namespace detail;
+using toolkit::StringGrid;
+
+SavingsVariant estadoVariant() {
+    SavingsVariant v;
+    v.className = TForm5::kClassName;
+    v.caption = TForm5::kCaption;
+    v.tableFile = TForm5::kTable;
+    v.backupFile = "tempsp.back";
+    v.versionTag = "estados";
+    v.acceptedTags = {"estados"};
+    v.acceptedBackupTags = {"estados"};
+    v.fileFilter = "Corvana (*.e12)|*.E12";
+    v.defaultExt = "e12";
+    v.reportFile = "teste.html";
+    v.hasBasisOptions = false;
+    v.currencyFromPlanTable = true;
+    v.appliesYieldOverrides = false;
+    v.savesBasisFlags = false;
+    v.targetLabel = "Data Atual";
+    v.closesOnShow = {"TForm2", "TForm7"};
+    v.checksTableMonths = false;
+    v.hasAmortisation = false;
+    v.storesAmortisation = false;
+    v.storesInterestModes = true;
+    v.dateVariant = toolkit::ValidadataVariant::B;
+    v.lastPage = 5;
+    return v;
+}
+
+TForm5::TForm5(app::SharedContext& ctx, TForm3& form3, TForm4& form4)
+    : SavingsWizard(ctx, form3, form4, estadoVariant()) {
+    writeResultHeaders();
+}
+
+TForm5::TForm5(app::SharedContext& ctx) : SavingsWizard(ctx, estadoVariant()) {
+    writeResultHeaders();
+}
+
+void TForm5::writeResultHeaders() {
+    planilha.clearRow(0);
+    planilha.setColCount(5);
+    const char* const headers[5] = {"Data Inicial", "Data Final", "Valor", "Índice de Correção",
+                                    "Valor Corrigido"};
+    for (int c = 0; c < 5; ++c) planilha.setCell(c, 0, headers[c]);
+}
+
+void TForm5::wire(app::App& app) {
+    SavingsWizard::wire(app);
+    form2_ = app.modelAs<SavingsWizard>("TForm2");
+    for (const char* name : {"TForm2", "TForm_tjsp_d"}) {
+        if (auto* other = app.modelAs<SavingsWizard>(name)) {
+            other->openEstados = [this](const std::filesystem::path& file) { abrirEstados(file); };
+            other->openEstadosBackup = [this] { abrirback2(); };
+        }
+    }
+}
+
+// ---- navigation ---------------------------------------------------------------------------
+
+void TForm5::SpeedButton2Click() {
+    takeFocusOff();
+    const int last = variant_.lastPage;
+    const int target = page < last ? page + 1 : page;
+    guarded(
+        [this, last] {
+            if (page < last) ++page;
+            switch (page) {
+                case 1:
+                    leavePlanPage();
+                    break;
+                case 2:
+                    diferenca();
+                    break;
+                case 4:
+                    calcularjuros();
+                    calcularsp();
+                    break;
+                case 5:
+                    finalizarEnabled = true;
+                    break;
+                default:
+                    break;
+            }
+        },
+        target == 4);
+}
+
+void TForm5::RsimplesClick() {
+    Rsimples = true;
+    Rcomposto = Rmes = false;
+}
+
+void TForm5::RcompostoClick() {
+    Rcomposto = true;
+    Rsimples = Rmes = false;
+}
+
+std::string TForm5::interestOfRow(int r) const {
+    std::string start = STJuros.cell(0, r);
+    // Interest on the whole debt runs from the month after the first date entered.
+    if (r == 1) start = toolkit::DateToStr(toolkit::IncMonth(toolkit::StrToDate(start), 1));
+    const std::string& end = STJuros.cell(1, r);
+    const std::string& rateText = STJuros.cell(2, r);
+    if (Rcomposto) return toolkit::JuroCompostox("100", rateText, end, start).percent;
+    return toolkit::juros(rateText, start, end, Cprorata);
+}
+
+// ---- spreadsheet --------------------------------------------------------------------------
+
+std::string TForm5::devolvemoeda(const std::string& date) const {
+    const std::string month = date.size() > 7 ? date.substr(3, 7) : date;
+    const StringGrid& indice = ctx_.indice;
+    std::string result;
+    for (int r = 1; r < indice.rowCount(); ++r)
+        if (indice.cell(0, r) == month) result = indice.cell(2, r) + " ";
+    return result;
+}
+
+std::string TForm5::factorOf(const std::string& month) const {
+    const StringGrid& indice = ctx_.indice;
+    std::string factor;
+    for (int r = 1; r < indice.rowCount(); ++r)
+        if (indice.cell(0, r) == month) factor = indice.cell(1, r);
+    if (!has(factor))
+        throw toolkit::Error("O mês " + month + " não existe na tabela " + kTable +
+                             ", atualize as tabelas");
+    if (N(factor) == 0)
+        throw toolkit::Error("O fator de " + month + " na tabela " + kTable + " é zero");
+    return factor;
+}
+
+void TForm5::calcularsp() {
+    StringGrid& p = planilha;
+    p.clearRowsFrom(1);
+    p.setRowCount(SSaldo.rowCount() + 1);
+    const std::string finalMonth = SPlanos.cell(1, SPlanos.rowCount() - 1);
+    Real total = 0;
+    for (int k = 1; k < SSaldo.rowCount(); ++k) {
+        const std::string& diaText = SSaldo.cell(3, k);
+        const std::string d = toolkit::formatfloatx("00", has(diaText) ? N(diaText) : 1);
+        const std::string& credit = SBase.cell(3, k);
+        p.setCell(0, k, d + "/" + credit);
+        p.setCell(1, k, d + "/" + finalMonth);
+        p.setCell(2, k, devolvemoeda(p.cell(0, k)) + SBase.cell(4, k));
+        const std::string F0 = factorOf(credit);
+        const std::string F1 = factorOf(finalMonth);
+        p.setCell(3, k, ":" + F0 + " X " + F1);
+        p.setCell(4, k, money(N(p.cell(2, k)) / N(F0) * N(F1)));
+        total += N(p.cell(4, k));
+    }
+    const int last = p.rowCount() - 1;
+    p.setCell(3, last, "Total");
+    p.setCell(4, last, devolvemoeda(finalMonth) + money(total));
+}
+
+// ---- finishing and report -----------------------------------------------------------------
+
+void TForm5::SpeedButton3Click() {
+    takeFocusOff();
+    guarded(
+        [this] {
+            impx();
+            salvarx();
+        },
+        false);
+    finalizarEnabled = false;
+    close();
+}
+
+std::vector<std::string> TForm5::reportLines() const {
+    std::vector<std::string> re;
+    auto add = [&re](const std::string& fragment) { addFragment(re, fragment); };
+    const std::string span = fontSpan();
+    const std::string style = "span style=\"font-size:" + ctx_.Cfont + ".0pt;font-family:" +
+                              ctx_.Cnomefont + "\">";
+
+    add("<html><head>\r\n<title>Atualização</title>\r\n</head>");
+    add("<body>");
+    add(span);
+    for (const auto& L : Memo1) add("<tr><td><div align=Justify><b>" + L + "</b></div></td></tr>");
+    add("</span>");
+    if (Cnotas) {
+        add(span);
+        add("<tr><td></td></tr>\r");
+        addPlanNotes(re, [this](int k, int) {
+            return "<p><tr><td><b>" + SSaldo.cell(0, k) + " - saldo em conta em " +
+                   SSaldo.cell(3, k) + "/" + SBase.cell(1, k) + " = " + SSaldo.cell(2, k) +
+                   SSaldo.cell(4, k) + "</b></td></tr>";
+        });
+        add("</span>");
+    }
+    add("<p>&nbsp;</p>");
+    add("</span></table>");
+    add("<table border =0 " + style);
+    for (int r = 0; r < planilha.rowCount(); ++r)
+        SavingsWizard::addTableRow(re, planilha, r, planilha.colCount() - 1);
+    add("</table>");
+    add(span);
+    add("<tr><td> Tabela: Débitos Judiciais Tribunal de Justiça de São Paulo </td></tr>");
+    add("</span>");
+
+    const std::string finalMonth = SPlanos.cell(1, SPlanos.rowCount() - 1);
+    const std::string& v = planilha.cell(4, planilha.rowCount() - 1);
+    const std::string V = has(v) ? v : std::string("0");
+    add("<p>&nbsp;</p>");
+    if (has(STJuros.cell(2, 1))) {
+        add("<div align=\"center\">");
+        add("<center>");
+        add(span);
+        add("<b>JUROS</b>");
+        add("<table border =1 " + style);
+        addInterestRows(re);
+        add("</table>");
+        add("<p>&nbsp;</p>");
+        add(span);
+        const std::string& t = STJuros.cell(3, STJuros.rowCount() - 1);
+        const std::string total = has(t) ? t : std::string("0");
+        add("<b>TOTAL = " + V + " X " + total + "% = " + devolvemoeda(finalMonth) +
+            money(N(V) + N(V) * N(total) / 100) + "</b>");
+        add("<p>&nbsp;</p>");
+        add("</center>");
+    } else {
+        add("<div align=\"Center\">");
+        add("<Center>");
+        add(span);
+        add("<b>TOTAL = " + V + "</b>");
+        add("<p>&nbsp;</p>");
+        add("</Center>");
+    }
+    add("</div>");
+    add("<p>&nbsp;</p>");
+    for (const auto& L : Memo2) add("<tr><td><div align=Justify>" + L + "</div></td></tr>");
+    add("</span></table>");
+    add("</body></html>");
+    return re;
+}
+
+// ---- files --------------------------------------------------------------------------------
+
+void TForm5::abrirEstados(const std::filesystem::path& file) { abrir(file); }
+
+void TForm5::SpeedButton5Click() {
+    page = 0;
+    takeFocusOff();
+    const auto chosen = ctx_.ui->chooseOpenFile(variant_.fileFilter, variant_.defaultExt);
+    if (!chosen) return;
+    const auto lines = toolkit::readLines(*chosen);
+    if ((lines.empty() || lines.front() != "estados") && form2_ != nullptr)
+        form2_->abrir(*chosen);
+    else
+        abrir(*chosen);
+}
+
+void TForm5::abrirback2() {
+    std::error_code ec;
+    if (!std::filesystem::exists(backupPath(), ec)) return;
+    ctx_.reloadIndice(kTable);
+    abrirback();
+}
+
+void TForm5::SpeedButton18Click() {
+    page = 0;
+    abrirback2();
+}
+
+void TForm5::SpeedButton8Click() { salvar(); }
+
+}  // namespace corvana::savings

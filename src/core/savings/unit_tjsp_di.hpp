@@ -1,0 +1,31 @@
+// "Débitos Judiciais ... (mês a mês)" (TForm_tjsp_d): one window for the state courts of São
+// Paulo, MG - MT - MS - ES and Paraná, told apart by its caption and its index table.
+#pragma once
+
+#include "core/savings/court_wizard.hpp"
+
+namespace corvana::savings {
+
+SavingsVariant tjspVariant();
+
+class TForm_tjsp_d : public CourtWizard {
+public:
+    static constexpr const char* kClassName = "TForm_tjsp_d";
+    static constexpr const char* kCaption = "MG - MT - MS - ES";  // the design caption
+
+    TForm_tjsp_d(app::SharedContext& ctx, TForm3& form3, TForm4& form4)
+        : CourtWizard(ctx, form3, form4, tjspVariant()) {}
+    explicit TForm_tjsp_d(app::SharedContext& ctx) : CourtWizard(ctx, tjspVariant()) {}
+
+    // The court table of a caption: tjsp.tab, tjmg.tab, tjpr.tab or tjpre.tab; tjmg.tab for
+    // the design caption and any other.
+    static std::string tableForCaption(const std::string& caption);
+
+protected:
+    // "Novo" and opening a file reload the table of the court the window shows.
+    std::string indiceTableFile() const override { return tableForCaption(caption()); }
+    // The "Índices usados" line of the court named by the caption.
+    void addNotesTitle(std::vector<std::string>& re) const override;
+};
+
+}  // namespace corvana::savings
