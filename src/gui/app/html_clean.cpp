@@ -1,0 +1,186 @@
+// The HTML5 parser's tree written back as plain, well-formed HTML.
+#include "gui/app/html_clean.hpp"
+
+#include <gumbo.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+
+namespace corvana::gui {
+
+namespace {
+
+bool isVoid(GumboTag tag) {
+    switch (tag) {
+        case GUMBO_TAG_AREA:
+        case GUMBO_TAG_BR:
+        case GUMBO_TAG_COL:
+        case GUMBO_TAG_HR:
+        case GUMBO_TAG_IMG:
+        case GUMBO_TAG_INPUT:
+        case GUMBO_TAG_WBR:
+        case GUMBO_TAG_PARAM:
+        case GUMBO_TAG_SOURCE:
+        case GUMBO_TAG_TRACK:
+        case GUMBO_TAG_BASE:
+        case GUMBO_TAG_LINK:
+        case GUMBO_TAG_META:
+        case GUMBO_TAG_EMBED:
+        case GUMBO_TAG_KEYGEN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Elements that never reach the view: active content, frames and external resources.
+bool isDropped(GumboTag tag) {
+    switch (tag) {
+        case GUMBO_TAG_SCRIPT:
+        case GUMBO_TAG_NOSCRIPT:
+        case GUMBO_TAG_IFRAME:
+        case GUMBO_TAG_FRAME:
+        case GUMBO_TAG_FRAMESET:
+        case GUMBO_TAG_OBJECT:
+        case GUMBO_TAG_EMBED:
+        case GUMBO_TAG_APPLET:
+        case GUMBO_TAG_LINK:
+        case GUMBO_TAG_META:
+        case GUMBO_TAG_BASE:
+        case GUMBO_TAG_TEMPLATE:
+        case GUMBO_TAG_FORM:
+        case GUMBO_TAG_INPUT:
+        case GUMBO_TAG_BUTTON:
+        case GUMBO_TAG_SELECT:
+        case GUMBO_TAG_TEXTAREA:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+void escapeText(std::string& out, std::string_view text, bool attribute) {
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                if (attribute) {
+                    out += "&quot;";
+                    break;
+                }
+                [[fallthrough]];
+            default:
+                out += c;
+        }
+    }
+}
+
+bool safeAttribute(const GumboAttribute& a) {
+    const auto name = lower(a.name);
+    if (name.rfind("on", 0) == 0) return false;  // event handlers
+    const auto value = lower(a.value);
+    const auto start = value.find_first_not_of(" \t\r\n");
+    const auto v = start == std::string::npos ? std::string() : value.substr(start);
+    return v.rfind("javascript:", 0) != 0 && v.rfind("vbscript:", 0) != 0;
+}
+
+std::string tagName(const GumboElement& e) {
+    if (e.tag != GUMBO_TAG_UNKNOWN) return gumbo_normalized_tagname(e.tag);
+    GumboStringPiece piece = e.original_tag;
+    gumbo_tag_from_original_text(&piece);
+    std::string name = lower(std::string_view(piece.data, piece.length));
+    // Only plain names survive; anything odd is written as a span.
+    const bool plain = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '-';
+    });
+    return plain ? name : "span";
+}
+
+// A table row with no cell: stray "<tr>" lines of the report writers.
+bool hasCell(const GumboElement& row) {
+    for (unsigned i = 0; i < row.children.length; ++i) {
+        const auto* kid = static_cast<const GumboNode*>(row.children.data[i]);
+        if (kid->type == GUMBO_NODE_ELEMENT &&
+            (kid->v.element.tag == GUMBO_TAG_TD || kid->v.element.tag == GUMBO_TAG_TH))
+            return true;
+    }
+    return false;
+}
+
+void write(std::string& out, const GumboNode* node) {
+    switch (node->type) {
+        case GUMBO_NODE_DOCUMENT: {
+            const GumboVector& kids = node->v.document.children;
+            for (unsigned i = 0; i < kids.length; ++i)
+                write(out, static_cast<const GumboNode*>(kids.data[i]));
+            return;
+        }
+        case GUMBO_NODE_TEXT:
+        case GUMBO_NODE_WHITESPACE:
+        case GUMBO_NODE_CDATA:
+            if (node->parent != nullptr && node->parent->type == GUMBO_NODE_ELEMENT &&
+                node->parent->v.element.tag == GUMBO_TAG_STYLE) {
+                out += node->v.text.text;  // style sheets are raw text
+            } else {
+                escapeText(out, node->v.text.text, false);
+            }
+            return;
+        case GUMBO_NODE_COMMENT:
+        case GUMBO_NODE_TEMPLATE:
+            return;
+        case GUMBO_NODE_ELEMENT:
+            break;
+    }
+    const GumboElement& e = node->v.element;
+    if (isDropped(e.tag)) return;
+    if (e.tag == GUMBO_TAG_TR && !hasCell(e)) return;  // a browser draws nothing for it
+    const auto name = tagName(e);
+    out += '<';
+    out += name;
+    for (unsigned i = 0; i < e.attributes.length; ++i) {
+        const auto* a = static_cast<const GumboAttribute*>(e.attributes.data[i]);
+        if (!safeAttribute(*a)) continue;
+        out += ' ';
+        out += lower(a->name);
+        out += "=\"";
+        escapeText(out, a->value, true);
+        out += '"';
+    }
+    out += '>';
+    if (isVoid(e.tag)) return;
+    for (unsigned i = 0; i < e.children.length; ++i)
+        write(out, static_cast<const GumboNode*>(e.children.data[i]));
+    out += "</";
+    out += name;
+    out += '>';
+}
+
+}  // namespace
+
+std::string wellFormedHtml(std::string_view html) {
+    GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, html.data(), html.size());
+    std::string out;
+    out.reserve(html.size() + html.size() / 8 + 64);
+    write(out, output->root);
+    gumbo_destroy_output(&kGumboDefaultOptions, output);
+    return out;
+}
+
+}  // namespace corvana::gui

@@ -1,0 +1,733 @@
+// The main window's widgets and how they reach the main window's model.
+#include "gui/app/main_window.hpp"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextBlock>
+#include <QTextList>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/toolkit/error.hpp"
+#include "core/toolkit/text_file.hpp"
+#include "gui/app/about_box.hpp"
+#include "gui/app/page_setup.hpp"
+#include "gui/app/report_view.hpp"
+#include "gui/common/grid_model.hpp"
+
+namespace corvana::gui {
+
+using app::Action;
+using app::Command;
+using app::Place;
+
+namespace {
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& q) {
+    return q.toStdString();
+}
+
+// Sizes of the editing toolbar's size box, in points.
+struct SizeEntry {
+    const char* name;
+    qreal points;
+};
+constexpr SizeEntry kSizes[] = {{"Pequena", 8}, {"Média", 10},  {"Normal", 12},
+                                {"Maior", 14},  {"Grande", 18}, {"Extra Grande", 24}};
+}  // namespace
+
+MainWindow::MainWindow(app::App& app, GuiUi& ui, const ViewRegistry& views, QWidget* parent)
+    : QMainWindow(parent), app_(app), ui_(ui), viewRegistry_(views) {
+    setObjectName("Form1");
+    setWindowIcon(programIcon());
+    ui_.attach(this);
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    // The document keeps its own 2 cm margin on paper; the printer adds none of its own.
+    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addWidget(buildTopTabs());
+
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName("PageControl1");
+    pages_->addTab(buildReportPage(), "Principal");
+    pages_->addTab(buildIndexPage(), "Índice");
+    pages_->addTab(buildTaburvPage(), "TabSheet6");
+    pages_->setTabVisible(1, false);
+    pages_->setTabVisible(2, false);
+    layout->addWidget(pages_, 1);
+    setCentralWidget(central);
+    buildMenus();
+
+    // Every window is created now, in the models' order; the views start hidden.
+    for (auto* m : app_.models()) {
+        if (m == &app_.form1()) continue;
+        if (QWidget* v = viewRegistry_.create(m->className(), app_, *m, this)) {
+            v->setWindowFlag(Qt::Window, true);
+            v->hide();
+            views_[m->className()] = v;
+        }
+    }
+    // FormCreate ran when the model was created: its caption and editing mode are here.
+    wb_->showBlank();
+    wb_->setEditing(app_.form1().editing());
+    refresh();
+}
+
+MainWindow::~MainWindow() {
+    ui_.attach(nullptr);
+}
+
+bool MainWindow::startUp() {
+    pages_->setCurrentIndex(0);
+    QStringList families = QFontDatabase::families();
+    cnomefont_->blockSignals(true);
+    cnomefont_->clear();
+    cnomefont_->addItems(families);
+    cnomefont_->blockSignals(false);
+    const bool running = app_.start();
+    refresh();
+    return running;
+}
+
+// ---- building -------------------------------------------------------------------------
+
+bool MainWindow::commandAvailable(const Command& c) const {
+    if (!app_.available(c)) return false;
+    return c.action != Action::OpenWindow || viewRegistry_.has(c.window);
+}
+
+QAction* MainWindow::addCommandAction(QMenu* menu, const Command& c) {
+    auto* a = menu->addAction(q(c.caption));
+    a->setObjectName(q(c.name));
+    a->setVisible(!c.hidden);
+    if (!c.hint.empty()) a->setToolTip(q(c.hint));
+    if (!commandAvailable(c)) {
+        a->setEnabled(false);
+        a->setStatusTip("Este cálculo ainda não está disponível nesta versão.");
+    }
+    const Command* cmd = &c;
+    connect(a, &QAction::triggered, this, [this, cmd] { trigger(*cmd); });
+    return a;
+}
+
+void MainWindow::buildMenus() {
+    auto* arquivos = menuBar()->addMenu("&Arquivos");
+    arquivos->setObjectName("Arquivos1");
+    auto* calcular = arquivos->addMenu("Calcular");
+    calcular->setObjectName("Calcular1");
+    auto* ajuda = menuBar()->addMenu("Aj&uda");
+    ajuda->setObjectName("Ajuda1");
+    auto* online = menuBar()->addMenu("Cálculos On-Line");
+    online->setObjectName("ClculosOnLine1");
+    online->menuAction()->setVisible(false);
+
+    for (const auto& c : app::commandTable()) {
+        switch (c.place) {
+            case Place::MenuArquivosCalcular:
+                addCommandAction(calcular, c);
+                break;
+            case Place::MenuArquivos:
+                if (c.action == Action::CloseMain) arquivos->addSeparator();
+                addCommandAction(arquivos, c);
+                if (c.action == Action::ReportPreview) arquivos->addSeparator();
+                break;
+            case Place::MenuAjuda:
+                addCommandAction(ajuda, c);
+                break;
+            case Place::MenuCalculosOnLine:
+                addCommandAction(online, c);
+                break;
+            case Place::PopupCalcular:
+            case Place::PopupFgts:
+            case Place::PopupAtualizar:
+                addCommandAction(popupMenu(c.place), c);
+                break;
+            default:
+                break;
+        }
+    }
+    // Until a calculator command has run there is nothing worth previewing.
+    if (auto* vi = findChild<QAction*>(app::kVisualizarImpressao)) vi->setEnabled(false);
+    // The help page also opens with F1.
+    auto* help = new QAction(this);
+    help->setObjectName("AjudaF1");
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, [this] { trigger(QStringLiteral("Ajuda2")); });
+    addAction(help);
+}
+
+QMenu* MainWindow::popupMenu(Place place) const {
+    auto it = popups_.find(place);
+    if (it != popups_.end()) return it->second;
+    auto* self = const_cast<MainWindow*>(this);
+    auto* menu = new QMenu(self);
+    const char* name = place == Place::PopupCalcular ? "PopupMenu1"
+                       : place == Place::PopupFgts   ? "PopupMenu2"
+                                                     : "PopupMenu3";
+    menu->setObjectName(name);
+    self->popups_[place] = menu;
+    return menu;
+}
+
+void MainWindow::showPopup(Place place, QWidget* at) {
+    popupMenu(place)->popup(at->mapToGlobal(QPoint(0, at->height())));
+}
+
+QPushButton* MainWindow::addCommandButton(QWidget* parent, const Command& c) {
+    auto* b = new QPushButton(q(c.caption), parent);
+    b->setObjectName(q(c.name));
+    if (!c.hint.empty()) b->setToolTip(q(c.hint));
+    b->setVisible(!c.hidden);
+    b->setMinimumHeight(30);
+    const Command* cmd = &c;
+    if (c.action == Action::CarryMenu) {
+        // A left or a right click opens the button's pop-up menu.
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QPushButton::customContextMenuRequested, this,
+                [this, b, cmd] { showPopup(cmd->menu, b); });
+        connect(b, &QPushButton::clicked, this, [this, b, cmd] { showPopup(cmd->menu, b); });
+        return b;
+    }
+    if (c.name == "SpeedButton1") {
+        // "Calcular": a right click opens the calculators' pop-up menu.
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        b->setToolTip("Clique com o botão direito para escolher o cálculo");
+        connect(b, &QPushButton::customContextMenuRequested, this,
+                [this, b] { showPopup(Place::PopupCalcular, b); });
+        // Without the URV calculator in this build a left click offers the other calculators.
+        connect(b, &QPushButton::clicked, this, [this, b, cmd] {
+            if (commandAvailable(*cmd)) {
+                trigger(*cmd);
+            } else {
+                showPopup(Place::PopupCalcular, b);
+            }
+        });
+        return b;
+    }
+    if (!commandAvailable(c)) b->setEnabled(false);
+    connect(b, &QPushButton::clicked, this, [this, cmd] { trigger(*cmd); });
+    return b;
+}
+
+QWidget* MainWindow::buildTopTabs() {
+    topTabs_ = new QTabWidget(this);
+    topTabs_->setObjectName("TabControl1");
+    topTabs_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    auto* botoes = new QWidget(topTabs_);
+    botoes->setObjectName("TabBotoes");
+    auto* bl = new QHBoxLayout(botoes);
+    auto* atualizacoes = new QWidget(topTabs_);
+    atualizacoes->setObjectName("TabAtualizacoes");
+    auto* al = new QHBoxLayout(atualizacoes);
+    for (const auto& c : app::commandTable()) {
+        if (c.place == Place::TabBotoes) bl->addWidget(addCommandButton(botoes, c));
+        if (c.place == Place::TabAtualizacoes) al->addWidget(addCommandButton(atualizacoes, c));
+    }
+    bl->addStretch();
+    al->addStretch();
+
+    auto* fonte = new QWidget(topTabs_);
+    fonte->setObjectName("TabFonte");
+    auto* fl = new QHBoxLayout(fonte);
+    cnomefont_ = new QComboBox(fonte);
+    cnomefont_->setObjectName("Cnomefont");
+    cnomefont_->setEditable(true);
+    cnomefont_->setInsertPolicy(QComboBox::NoInsert);
+    cnomefont_->setMinimumWidth(240);
+    cfont_ = new QComboBox(fonte);
+    cfont_->setObjectName("Cfont");
+    cfont_->setEditable(true);
+    cfont_->setInsertPolicy(QComboBox::NoInsert);
+    cfont_->addItems({"12", "11", "10", "9", "8", "7"});
+    cfont_->setMinimumWidth(70);
+    auto* l1 = new QLabel("Fonte do relatório:", fonte);
+    l1->setBuddy(cnomefont_);
+    auto* l2 = new QLabel("Tamanho:", fonte);
+    l2->setBuddy(cfont_);
+    fl->addWidget(l1);
+    fl->addWidget(cnomefont_);
+    fl->addSpacing(12);
+    fl->addWidget(l2);
+    fl->addWidget(cfont_);
+    fl->addStretch();
+    for (QComboBox* box : {cnomefont_, cfont_}) {
+        connect(box, &QComboBox::activated, this, [this] { fontBoxChanged(false); });
+        box->installEventFilter(this);
+    }
+
+    topTabs_->addTab(botoes, "Botões");
+    topTabs_->addTab(fonte, "Configurar Fonte");
+    topTabs_->addTab(atualizacoes, "Atualizações do Software");
+    return topTabs_;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == cnomefont_ || watched == cfont_)) {
+        fontBoxChanged(true);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::fontBoxChanged(bool exit) {
+    auto& ctx = app_.context();
+    ctx.Cnomefont = s(cnomefont_->currentText());
+    ctx.Cfont = s(cfont_->currentText());
+    auto& f = app_.form1();
+    app::runCommand(ui_, [&] { exit ? f.CfontExit() : f.CfontClick(); });
+}
+
+QWidget* MainWindow::buildReportPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName("TabSheet1");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    wb_ = new ReportView(page);
+    buildEditingToolbar(page, layout);
+    layout->addWidget(wb_, 1);
+    pb1_ = new QProgressBar(page);
+    pb1_->setObjectName("Pb1");
+    pb1_->setRange(0, 100);
+    pb1_->setValue(0);
+    pb1_->setTextVisible(false);
+    pb1_->setMaximumHeight(12);
+    layout->addWidget(pb1_);
+    connect(wb_, &ReportView::progressChange, this, [this](long long p, long long max) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        app_.form1().WBProgressChange(p, max);
+        pb1_->setValue(app_.form1().pb1());
+    });
+    connect(wb_, &QTextEdit::currentCharFormatChanged, this, [this] { updateFormatButtons(); });
+    connect(wb_, &QTextEdit::cursorPositionChanged, this, [this] { updateFormatButtons(); });
+    return page;
+}
+
+void MainWindow::buildEditingToolbar(QWidget* page, QVBoxLayout* layout) {
+    auto* bar = new QToolBar(page);
+    bar->setObjectName("ToolBar1");
+    bar->setIconSize(QSize(18, 18));
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto add = [&](const char* name, const QString& text, const QString& hint, auto slot) {
+        auto* a = bar->addAction(text);
+        a->setObjectName(name);
+        a->setToolTip(hint);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    auto merge = [this](const QTextCharFormat& f) {
+        QTextCursor c = wb_->textCursor();
+        if (!c.hasSelection()) c.select(QTextCursor::WordUnderCursor);
+        c.mergeCharFormat(f);
+        wb_->mergeCurrentCharFormat(f);
+    };
+
+    add("ToolButtonRecortar", "Recortar", "Recortar o texto selecionado", [this] { wb_->cut(); });
+    add("ToolButtonCopiar", "Copiar", "Copiar o texto selecionado", [this] { wb_->copy(); });
+    add("ToolButtonColar", "Colar", "Colar o texto copiado", [this] { wb_->paste(); });
+    bar->addSeparator();
+
+    combofont_ = new QFontComboBox(bar);
+    combofont_->setObjectName("combofont");
+    combofont_->setToolTip("Fonte do texto");
+    combofont_->setMaximumWidth(200);
+    bar->addWidget(combofont_);
+    connect(combofont_, &QFontComboBox::textActivated, this, [merge](const QString& family) {
+        QTextCharFormat f;
+        f.setFontFamilies({family});
+        merge(f);
+    });
+    comboSize_ = new QComboBox(bar);
+    comboSize_->setObjectName("combotamanho");
+    comboSize_->setToolTip("Tamanho do texto");
+    for (const auto& e : kSizes) comboSize_->addItem(QString::fromUtf8(e.name), e.points);
+    comboSize_->setCurrentIndex(2);
+    bar->addWidget(comboSize_);
+    connect(comboSize_, &QComboBox::activated, this, [this, merge](int i) {
+        QTextCharFormat f;
+        f.setFontPointSize(comboSize_->itemData(i).toReal());
+        merge(f);
+    });
+    bar->addSeparator();
+
+    bold_ = add("ToolButtonNegrito", "B", "Negrito", [this, merge](bool on) {
+        QTextCharFormat f;
+        f.setFontWeight(on ? QFont::Bold : QFont::Normal);
+        merge(f);
+    });
+    italic_ = add("ToolButtonItalico", "I", "Itálico", [merge](bool on) {
+        QTextCharFormat f;
+        f.setFontItalic(on);
+        merge(f);
+    });
+    underline_ = add("ToolButtonSublinhado", "U", "Sublinhado", [merge](bool on) {
+        QTextCharFormat f;
+        f.setFontUnderline(on);
+        merge(f);
+    });
+    for (QAction* a : {bold_, italic_, underline_}) a->setCheckable(true);
+    {
+        QFont f = bar->font();
+        f.setBold(true);
+        bold_->setFont(f);
+        f.setBold(false);
+        f.setItalic(true);
+        italic_->setFont(f);
+        f.setItalic(false);
+        f.setUnderline(true);
+        underline_->setFont(f);
+    }
+    add("ToolButtonCor", "Cor", "Selecione a cor para o Texto", [this, merge] {
+        const QColor c = QColorDialog::getColor(wb_->textColor(), this, "Cor do texto");
+        if (!c.isValid()) return;
+        QTextCharFormat f;
+        f.setForeground(c);
+        merge(f);
+    });
+    bar->addSeparator();
+
+    auto list = [this](QTextListFormat::Style style) {
+        QTextCursor c = wb_->textCursor();
+        if (QTextList* l = c.currentList(); l != nullptr && l->format().style() == style) {
+            // The same button again takes the paragraph out of the list.
+            QTextBlockFormat bf = c.blockFormat();
+            l->remove(c.block());
+            bf.setIndent(0);
+            c.setBlockFormat(bf);
+            return;
+        }
+        c.createList(style);
+    };
+    add("ToolButtonNumeros", "1.", "Numeração", [list] { list(QTextListFormat::ListDecimal); });
+    add("ToolButtonMarcadores", "•", "Marcadores", [list] { list(QTextListFormat::ListDisc); });
+    auto indent = [this](int delta) {
+        QTextCursor c = wb_->textCursor();
+        if (QTextList* l = c.currentList()) {
+            QTextListFormat lf = l->format();
+            lf.setIndent(std::max(1, lf.indent() + delta));
+            l->setFormat(lf);
+            return;
+        }
+        QTextBlockFormat bf = c.blockFormat();
+        bf.setIndent(std::max(0, bf.indent() + delta));
+        c.setBlockFormat(bf);
+    };
+    add("ToolButtonDiminuirRecuo", "⇤", "Diminuir recuo", [indent] { indent(-1); });
+    add("ToolButtonAumentarRecuo", "⇥", "Aumentar recuo", [indent] { indent(1); });
+    bar->addSeparator();
+    add("ToolButtonEsquerda", "Esq.", "Alinhar à esquerda",
+        [this] { wb_->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); });
+    add("ToolButtonCentro", "Centro", "Centralizar",
+        [this] { wb_->setAlignment(Qt::AlignHCenter); });
+    add("ToolButtonDireita", "Dir.", "Alinhar à direita",
+        [this] { wb_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute); });
+    bar->addSeparator();
+    add("ToolButtonFigura", "Inserir Figura", "Inserir Figura", [this] { inserirFigura(); });
+    modoEditar_ =
+        add("ToolButtonModoEditar", "Modo Editar Texto", "Modo Editar Texto", [this](bool on) {
+            app_.form1().setEditing(on);
+            refresh();
+        });
+    modoEditar_->setCheckable(true);
+    add("ToolButtonAbrir", "Abrir Formulário", "Abrir Formulário", [this] { abrirFormulario(); });
+    add("ToolButtonSalvar", "Salvar Formulário", "Salvar Formulário",
+        [this] { salvarFormulario(); });
+    layout->addWidget(bar);
+}
+
+QWidget* MainWindow::buildIndexPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName("TabSheet2");
+    auto* layout = new QVBoxLayout(page);
+    auto* buttons = new QHBoxLayout;
+    for (const auto& c : app::commandTable())
+        if (c.place == Place::TabIndice) buttons->addWidget(addCommandButton(page, c));
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    indiceView_ = new QTableView(page);
+    indiceView_->setObjectName("indice");
+    indiceModel_ = new GridModel(&app_.context().indice, indiceView_);
+    indiceView_->setModel(indiceModel_);
+    indiceView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(indiceView_);
+    connect(indiceView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& i) {
+                if (!i.isValid()) return;
+                app::runCommand(ui_, [&] {
+                    app_.form1().indiceSelectCell(i.column(), indiceModel_->gridRow(i.row()));
+                });
+                indiceModel_->refresh();
+            });
+    return page;
+}
+
+QWidget* MainWindow::buildTaburvPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName("TabSheet6");
+    auto* layout = new QVBoxLayout(page);
+    taburvView_ = new QTableView(page);
+    taburvView_->setObjectName("Taburv");
+    taburvModel_ = new GridModel(&app_.context().Taburv, taburvView_);
+    taburvView_->setModel(taburvModel_);
+    taburvView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(taburvView_);
+    // Selecting a cell here applies the next-month rule to `indice`, as the grid event is shared.
+    connect(taburvView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& i) {
+                if (!i.isValid()) return;
+                app::runCommand(ui_, [&] {
+                    app_.form1().indiceSelectCell(i.column(), taburvModel_->gridRow(i.row()));
+                });
+                indiceModel_->refresh();
+            });
+    return page;
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+void MainWindow::trigger(const QString& commandName) {
+    if (const auto* c = app::findCommand(s(commandName))) trigger(*c);
+}
+
+void MainWindow::trigger(const Command& c) {
+    switch (c.action) {
+        case Action::ReportSelectAll:
+            WBselecionar();
+            break;
+        case Action::ReportCopy:
+            wb_->copy();
+            break;
+        case Action::ReportPageSetup:
+            WBConfigurarPagina();
+            break;
+        case Action::ReportPreview:
+            WBvisualizar();
+            break;
+        case Action::ReportPrint:
+            WBImprimir();
+            break;
+        case Action::ReportExportPdf:
+            exportPdf();
+            break;
+        case Action::CarryMenu:
+            if (auto* b = findChild<QWidget*>(q(c.name))) showPopup(c.menu, b);
+            break;
+        default:
+            if (!commandAvailable(c)) return;
+            app_.run(c);
+            refresh();
+            break;
+    }
+}
+
+void MainWindow::refresh() {
+    auto& f = app_.form1();
+    setWindowTitle(q(f.caption()));
+    const auto& ctx = app_.context();
+    if (!cnomefont_->hasFocus() && cnomefont_->currentText() != q(ctx.Cnomefont))
+        cnomefont_->setEditText(q(ctx.Cnomefont));
+    if (!cfont_->hasFocus() && cfont_->currentText() != q(ctx.Cfont))
+        cfont_->setEditText(q(ctx.Cfont));
+    if (auto* vi = findChild<QAction*>(app::kVisualizarImpressao))
+        vi->setEnabled(f.previewEnabled());
+    if (wb_->editing() != f.editing()) wb_->setEditing(f.editing());
+    modoEditar_->setChecked(f.editing());
+    pb1_->setValue(f.pb1());
+    indiceModel_->refresh();
+    taburvModel_->refresh();
+}
+
+// ---- Ui effects -----------------------------------------------------------------------
+
+void MainWindow::showReport(const std::filesystem::path& file) {
+    pages_->setCurrentIndex(0);
+    // A newly shown document keeps the view's editing mode.
+    app::runCommand(ui_, [&] { wb_->showFile(file); });
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+}
+
+void MainWindow::setEditingMode(bool on) {
+    wb_->setEditing(on);
+    if (modoEditar_ != nullptr) modoEditar_->setChecked(on);
+}
+
+void MainWindow::enableCommand(const std::string& name, bool enabled) {
+    if (auto* a = findChild<QAction*>(q(name))) a->setEnabled(enabled);
+    if (auto* b = findChild<QPushButton*>(q(name))) b->setEnabled(enabled);
+}
+
+QWidget* MainWindow::view(const std::string& className) const {
+    const auto it = views_.find(className);
+    return it == views_.end() ? nullptr : it->second;
+}
+
+void MainWindow::showView(const std::string& className) {
+    if (QWidget* v = view(className)) {
+        v->show();
+        v->raise();
+        v->activateWindow();
+    }
+}
+
+void MainWindow::closeView(const std::string& className) {
+    if (QWidget* v = view(className)) v->hide();
+}
+
+void MainWindow::endProgram(bool quitApplication) {
+    ending_ = true;
+    for (auto& [name, v] : views_) v->hide();
+    close();
+    if (quitApplication)
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program, without questions; every window goes with it.
+    event->accept();
+    for (auto& [name, v] : views_) v->hide();
+    if (!ending_ && QCoreApplication::instance() != nullptr && isVisible())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+// ---- report view operations -----------------------------------------------------------
+
+void MainWindow::printDocument(QPagedPaintDevice* device) {
+    wb_->document()->print(device);
+}
+
+void MainWindow::WBImprimir() {
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle("Imprimir");
+    if (dialog.exec() == QDialog::Accepted) printDocument(&printer_);
+}
+
+void MainWindow::WBvisualizar() {
+    QPrintPreviewDialog dialog(&printer_, this);
+    dialog.setObjectName("PrintPreview");
+    dialog.setWindowTitle("Visualizar Impressão");
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* p) { printDocument(p); });
+    dialog.resize(size() * 0.9);
+    dialog.exec();
+}
+
+void MainWindow::WBConfigurarPagina() {
+    if (printer_.outputFormat() == QPrinter::NativeFormat) {
+        QPageSetupDialog dialog(&printer_, this);
+        dialog.setWindowTitle("Configurar Impressão");
+        dialog.exec();
+        return;
+    }
+    // No system printer: the settings are kept for the preview and the PDF.
+    PageSetupDialog dialog(printer_.pageLayout(), this);
+    if (dialog.exec() == QDialog::Accepted) printer_.setPageLayout(dialog.pageLayout());
+}
+
+void MainWindow::WBselecionar() {
+    wb_->setFocus();
+    wb_->selectAll();
+}
+
+void MainWindow::printToPdf(const std::filesystem::path& file) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(300);
+        pdf.setPageLayout(printer_.pageLayout());
+        pdf.setTitle(windowTitle());
+        pdf.setCreator(windowTitle());
+        printDocument(&pdf);
+    }
+    toolkit::writeFileAtomic(file, std::string_view(buffer.data().constData(),
+                                                    static_cast<size_t>(buffer.data().size())));
+}
+
+void MainWindow::exportPdf() {
+    const auto file = ui_.chooseSaveFile("Arquivos PDF|*.pdf", "pdf");
+    if (!file) return;
+    app::runCommand(ui_, [&] { printToPdf(*file); });
+}
+
+void MainWindow::inserirFigura() {
+    const auto file = ui_.chooseOpenFile("Figuras|*.png;*.jpg;*.jpeg;*.gif;*.bmp", "");
+    if (!file) return;
+    const QString path = QString::fromUtf8(reinterpret_cast<const char*>(file->u8string().c_str()));
+    QImage image(path);
+    if (image.isNull()) {
+        ui_.showMessage("'" + file->filename().string() +
+                        "' não é uma figura que se possa inserir");
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
+    wb_->document()->addResource(QTextDocument::ImageResource, url, image);
+    QTextImageFormat f;
+    f.setName(url.toString());
+    if (image.width() > 600) {
+        f.setWidth(600);
+        f.setHeight(600.0 * image.height() / image.width());
+    }
+    wb_->textCursor().insertImage(f);
+}
+
+void MainWindow::abrirFormulario() {
+    const auto file = ui_.chooseOpenFile("Arquivos htm|*.htm;*.html", "htm");
+    if (!file) return;
+    showReport(*file);
+}
+
+void MainWindow::salvarFormulario() {
+    const auto file = ui_.chooseSaveFile("Arquivos htm|*.htm", "htm");
+    if (!file) return;
+    QString html = wb_->toHtml();
+    std::string cp1252;
+    const bool single = toolkit::utf8ToCp1252(s(html), cp1252);
+    // The form is written in Windows-1252 when every character has a byte there.
+    html.replace(QRegularExpression("<meta charset=\"[^\"]*\"\\s*/?>"),
+                 single ? "<meta charset=\"windows-1252\" />" : "<meta charset=\"utf-8\" />");
+    html.replace("\n", "\r\n");
+    app::runCommand(ui_, [&] { toolkit::writeTextFile(*file, s(html)); });
+}
+
+void MainWindow::updateFormatButtons() {
+    const QTextCharFormat f = wb_->currentCharFormat();
+    bold_->setChecked(f.fontWeight() >= QFont::Bold);
+    italic_->setChecked(f.fontItalic());
+    underline_->setChecked(f.fontUnderline());
+    const QStringList families = f.fontFamilies().toStringList();
+    if (!families.isEmpty()) {
+        combofont_->blockSignals(true);
+        combofont_->setCurrentFont(QFont(families.first()));
+        combofont_->blockSignals(false);
+    }
+}
+
+}  // namespace corvana::gui

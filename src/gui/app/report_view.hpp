@@ -1,0 +1,37 @@
+// The report view `WB`: shows one report document, editable in editing mode "On", and
+// fetches nothing from the network.
+#pragma once
+
+#include <QTextBrowser>
+#include <filesystem>
+
+namespace corvana::gui {
+
+class ReportView : public QTextBrowser {
+    Q_OBJECT
+  public:
+    explicit ReportView(QWidget* parent = nullptr);
+
+    // Shows the file: Windows-1252 (or a BOM's encoding) decoded, re-parsed into well-formed
+    // HTML, images and style sheets taken from the file's folder. Throws toolkit::FileError
+    // when the file cannot be read (the view then keeps its document).
+    void showFile(const std::filesystem::path& file);
+    // The blank page.
+    void showBlank();
+    const std::filesystem::path& currentFile() const { return file_; }
+
+    // Editing mode "On" (editable) or "Off" (read-only).
+    void setEditing(bool on);
+    bool editing() const { return !isReadOnly(); }
+
+    QVariant loadResource(int type, const QUrl& name) override;
+
+  signals:
+    // Progress of showing a document: progress of maximum, as the browser reports it.
+    void progressChange(long long progress, long long maximum);
+
+  private:
+    std::filesystem::path file_;
+};
+
+}  // namespace corvana::gui
