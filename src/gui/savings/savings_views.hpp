@@ -1,0 +1,151 @@
+// The windows of the savings calculator and its dialogs, over their core models.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "core/app/app.hpp"
+#include "core/savings/calcular.hpp"
+#include "core/savings/config.hpp"
+#include "core/savings/info.hpp"
+#include "core/savings/savings_wizard.hpp"
+#include "core/savings/unit3.hpp"
+#include "gui/common/grid_model.hpp"
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTableView;
+
+namespace corvana::gui {
+
+class ViewRegistry;
+
+// Registers the views of the savings family (one line each in the view registry).
+void registerSavingsViews(ViewRegistry& views);
+
+// What every savings window does: run a model handler through the error wrapper, then bring
+// every savings window in line with its model (a dialog may change the calculator's list).
+class SavingsView : public QWidget {
+    Q_OBJECT
+public:
+    SavingsView(app::App& app, QWidget* parent);
+    ~SavingsView() override;
+    virtual void refresh() = 0;
+
+protected:
+    void run(const std::function<void()>& handler);
+    static void refreshAll();
+    // A grid in a table view with its masks; `name` is the grid's domain name.
+    QTableView* table(toolkit::StringGrid* grid, const QString& name, QSet<int> readOnly,
+                      const QList<QPair<QString, QString>>& masks, GridModel** model);
+    app::App& app_;
+
+private:
+    static std::vector<SavingsView*>& all();
+};
+
+// "Expurgos da Poupança" and, through its variant, the court-table copies.
+class SavingsWizardView : public SavingsView {
+    Q_OBJECT
+public:
+    SavingsWizardView(app::App& app, savings::SavingsWizard& model, QWidget* parent);
+    void refresh() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    savings::SavingsWizard& m_;
+    QStackedWidget* pages_;
+    QLabel* label5_;
+    QListWidget* cplanos_;
+    QRadioButton *rtr_, *rpoup_, *rsemjuros_, *rcomjuros_;
+    QCheckBox *cprorata_, *cnotas_;
+    QPlainTextEdit *memo1_, *memo2_;
+    QPushButton* finalizar_;
+    std::vector<GridModel*> grids_;
+    std::map<QObject*, std::string> gridNames_;
+    bool refreshing_ = false;
+
+    void markFocused(const std::string& name);
+    QWidget* buildPlanPage();
+    QWidget* buildSaldoPage();
+    QWidget* buildBasePage();
+    QWidget* buildJurosPage();
+    QWidget* buildAmortizacaoPage();
+    QWidget* buildPlanilhaPage();
+    QWidget* buildNotasPage();
+    QTableView* grid(toolkit::StringGrid* g, const QString& name, QSet<int> readOnly,
+                     const QList<QPair<QString, QString>>& masks);
+};
+
+// "Incluir Expurgo": the plan table.
+class PlanTableView : public SavingsView {
+    Q_OBJECT
+public:
+    PlanTableView(app::App& app, savings::TForm3& model, QWidget* parent);
+    void refresh() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    savings::TForm3& m_;
+    GridModel* grid_ = nullptr;
+    QTableView* view_ = nullptr;
+};
+
+// "Aplicar Expurgos": the yield overrides.
+class OverridesView : public SavingsView {
+    Q_OBJECT
+public:
+    OverridesView(app::App& app, savings::TForm4& model, QWidget* parent);
+    void refresh() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    savings::TForm4& m_;
+    GridModel* grid_ = nullptr;
+    QTableView* view_ = nullptr;
+};
+
+// "Rendimento no mês".
+class PurgeYieldView : public SavingsView {
+    Q_OBJECT
+public:
+    PurgeYieldView(app::App& app, savings::TForm6& model, QWidget* parent);
+    void refresh() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    savings::TForm6& m_;
+    QLineEdit *edit1_, *edit2_, *edit3_, *edit4_;
+    QCheckBox *check1_, *check2_;
+    GridModel* grid_ = nullptr;
+};
+
+// "Fevereiro de 1989".
+class February1989View : public SavingsView {
+    Q_OBJECT
+public:
+    February1989View(app::App& app, savings::TForm8& model, QWidget* parent);
+    void refresh() override {}
+
+private:
+    savings::TForm8& m_;
+};
+
+}  // namespace corvana::gui
