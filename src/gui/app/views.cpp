@@ -2,7 +2,6 @@
 #include "gui/app/views.hpp"
 
 #include "gui/app/about_box.hpp"
-#include "gui/savings/savings_views.hpp"
 
 namespace corvana::gui {
 
@@ -24,7 +23,6 @@ void registerViews(ViewRegistry& views) {
     views.add("TAboutBox", [](app::App&, app::WindowModel& m, QWidget* parent) -> QWidget* {
         return new AboutBox(static_cast<app::TAboutBox&>(m), parent);
     });
-    registerSavingsViews(views);
 }
 
 }  // namespace corvana::gui
