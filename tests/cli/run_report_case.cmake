@@ -2,7 +2,13 @@
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 file(COPY "${CASE}/data/" DESTINATION "${WORK}/data")
-execute_process(COMMAND "${CLI}" report --data-dir "${WORK}/data" "${CASE}/calculo.e12" -o "${WORK}/relatorio.html"
+# A case for a court-debt window names it in the file "window" (tjsp, tjmg, tjpr, tjpre, jf, sp).
+set(window_args)
+if(EXISTS "${CASE}/window")
+  file(STRINGS "${CASE}/window" window LIMIT_COUNT 1)
+  set(window_args --window ${window})
+endif()
+execute_process(COMMAND "${CLI}" report --data-dir "${WORK}/data" ${window_args} "${CASE}/calculo.e12" -o "${WORK}/relatorio.html"
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(expected_rc 0)
 if(EXISTS "${CASE}/status")
@@ -18,14 +24,17 @@ if(expected_rc EQUAL 0)
     message(FATAL_ERROR "report differs from ${CASE}/esperado.html (written: ${WORK}/relatorio.html)")
   endif()
   # The report and the backup are also in the data folder, as the window leaves them.
-  if(NOT EXISTS "${WORK}/data/temp2.back")
-    message(FATAL_ERROR "no backup temp2.back in the data folder")
+  if(NOT EXISTS "${WORK}/data/temp2.back" AND NOT EXISTS "${WORK}/data/tempjf.back"
+     AND NOT EXISTS "${WORK}/data/tempsp.back")
+    message(FATAL_ERROR "no backup in the data folder")
   endif()
-  if(NOT EXISTS "${WORK}/data/teste.html" AND NOT EXISTS "${WORK}/data/teste2.html")
+  if(NOT EXISTS "${WORK}/data/teste.html" AND NOT EXISTS "${WORK}/data/teste2.html"
+     AND NOT EXISTS "${WORK}/data/jf.html")
     message(FATAL_ERROR "no report in the data folder")
   endif()
 else()
-  if(EXISTS "${WORK}/relatorio.html" OR EXISTS "${WORK}/data/temp2.back")
+  if(EXISTS "${WORK}/relatorio.html" OR EXISTS "${WORK}/data/temp2.back"
+     OR EXISTS "${WORK}/data/tempjf.back" OR EXISTS "${WORK}/data/tempsp.back")
     message(FATAL_ERROR "a stopped calculation wrote files")
   endif()
   if(err STREQUAL "")
