@@ -2,6 +2,7 @@
 #include "gui/app/views.hpp"
 
 #include "gui/app/about_box.hpp"
+#include "gui/savings/savings_views.hpp"
 
 namespace corvana::gui {
 
@@ -23,6 +24,7 @@ void registerViews(ViewRegistry& views) {
     views.add("TAboutBox", [](app::App&, app::WindowModel& m, QWidget* parent) -> QWidget* {
         return new AboutBox(static_cast<app::TAboutBox&>(m), parent);
     });
+    registerSavingsViews(views);
 }
 
 }  // namespace corvana::gui
