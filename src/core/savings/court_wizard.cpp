@@ -1,6 +1,7 @@
 // The court windows' report head, table opening and table rows.
 #include "core/savings/court_wizard.hpp"
 
+#include "core/savings/expurgos.hpp"
 #include "core/savings/text_helpers.hpp"
 
 namespace corvana::savings {
@@ -8,21 +9,13 @@ namespace corvana::savings {
 using namespace detail;
 
 SavingsVariant courtVariant() {
-    SavingsVariant v;
-    v.versionTag = "Vers 1.2";
-    v.acceptedTags = {"Vers 1.2"};
-    v.acceptedBackupTags = {"Vers 1.2"};
-    v.fileFilter = "Corvana (*.e12)|*.E12";
-    v.defaultExt = "e12";
-    v.reportFile = "teste.html";
-    v.hasBasisOptions = false;
-    v.currencyFromPlanTable = false;
-    v.appliesYieldOverrides = false;
-    v.additionUsesPlanDivisor = false;
-    v.savesBasisFlags = false;
+    SavingsVariant v = expurgosVariant();
+    v.acceptedTags = v.acceptedBackupTags = {v.versionTag = "Vers 1.2"};
+    v.statementReportFile.clear();
+    v.hasBasisOptions = v.currencyFromPlanTable = v.appliesYieldOverrides = false;
+    v.additionUsesPlanDivisor = v.savesBasisFlags = false;
     return v;
 }
-
 namespace {
 
 // The head of the court reports; @S@ stands for the report font size.

@@ -1,7 +1,10 @@
 // The São Paulo factor-table window: navigation, interest modes, the spreadsheet, report, files.
 #include "core/savings/estado.hpp"
 
+#include <tuple>
+
 #include "core/app/app.hpp"
+#include "core/savings/court_wizard.hpp"
 #include "core/savings/text_helpers.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
@@ -13,37 +16,26 @@ namespace corvana::savings {
 using namespace detail;
 using toolkit::StringGrid;
 
+namespace {
 SavingsVariant estadoVariant() {
-    SavingsVariant v;
+    SavingsVariant v = courtVariant();
     v.className = TForm5::kClassName;
     v.caption = TForm5::kCaption;
     v.tableFile = TForm5::kTable;
     v.backupFile = "tempsp.back";
-    v.versionTag = "estados";
-    v.acceptedTags = {"estados"};
-    v.acceptedBackupTags = {"estados"};
-    v.fileFilter = "Corvana (*.e12)|*.E12";
-    v.defaultExt = "e12";
-    v.reportFile = "teste.html";
-    v.hasBasisOptions = false;
+    v.acceptedTags = v.acceptedBackupTags = {v.versionTag = "estados"};
+    // Like the savings window, the balance takes the plan table's currency.
     v.currencyFromPlanTable = true;
-    v.appliesYieldOverrides = false;
-    v.savesBasisFlags = false;
-    v.targetLabel = "Data Atual";
     v.closesOnShow = {"TForm2", "TForm7"};
-    v.checksTableMonths = false;
-    v.hasAmortisation = false;
-    v.storesAmortisation = false;
+    v.checksTableMonths = v.hasAmortisation = v.storesAmortisation = false;
+    v.targetLabel = "Data Atual";
     v.storesInterestModes = true;
     v.dateVariant = toolkit::ValidadataVariant::B;
-    v.lastPage = 5;
+    // Pages: plans, balances, difference, interest, spreadsheet, header and footer.
+    std::tie(v.resultPage, v.lastPage) = std::pair(4, 5);
     return v;
 }
-
-TForm5::TForm5(app::SharedContext& ctx, TForm3& form3, TForm4& form4)
-    : SavingsWizard(ctx, form3, form4, estadoVariant()) {
-    writeResultHeaders();
-}
+}  // namespace
 
 TForm5::TForm5(app::SharedContext& ctx) : SavingsWizard(ctx, estadoVariant()) {
     writeResultHeaders();
@@ -70,32 +62,17 @@ void TForm5::wire(app::App& app) {
 
 // ---- navigation ---------------------------------------------------------------------------
 
-void TForm5::SpeedButton2Click() {
-    takeFocusOff();
-    const int last = variant_.lastPage;
-    const int target = page < last ? page + 1 : page;
-    guarded(
-        [this, last] {
-            if (page < last) ++page;
-            switch (page) {
-                case 1:
-                    leavePlanPage();
-                    break;
-                case 2:
-                    diferenca();
-                    break;
-                case 4:
-                    calcularjuros();
-                    calcularsp();
-                    break;
-                case 5:
-                    finalizarEnabled = true;
-                    break;
-                default:
-                    break;
-            }
-        },
-        target == 4);
+void TForm5::pageReached(int p) {
+    // Page 4 takes the interest table and then the one-step spreadsheet; there is no
+    // month-by-month run and no amortisation page.
+    if (p == 4) {
+        calcularjuros();
+        calcularsp();
+    } else if (p < 4) {
+        SavingsWizard::pageReached(p);
+    } else if (p == variant_.lastPage) {
+        finalizarEnabled = true;
+    }
 }
 
 void TForm5::RsimplesClick() {

@@ -8,23 +8,19 @@ namespace corvana::savings {
 
 // Plan, balance and difference pages of the savings family; then simple or compound interest
 // on the whole debt and a five-column spreadsheet. Files in the "estados" layout.
-SavingsVariant estadoVariant();
-
 class TForm5 : public SavingsWizard {
 public:
+    explicit TForm5(app::SharedContext& ctx);
+
     static constexpr const char* kClassName = "TForm5";
     static constexpr const char* kCaption = "Cálculos por Estado - Débitos Judiciais São Paulo";
     static constexpr const char* kTable = "t0001.tab";
-
-    TForm5(app::SharedContext& ctx, TForm3& form3, TForm4& form4);
-    explicit TForm5(app::SharedContext& ctx);
 
     // Also makes the savings and state-court windows hand "estados" files over to this one.
     void wire(app::App& app) override;
     // The savings window that "Abrir" hands "Vers" files to (wired by hand in tests).
     void setSavingsWindow(SavingsWizard* form2) { form2_ = form2; }
 
-    void SpeedButton2Click() override;   // "Próximo": pages 0 to 5
     void SpeedButton3Click() override;   // "Finalizar"
     void SpeedButton5Click() override;   // "Abrir": "estados" here, "Vers" in the savings window
     void SpeedButton18Click() override;  // "Abrir Backup"
@@ -45,6 +41,7 @@ public:
     std::vector<std::string> reportLines() const override;
 
 protected:
+    void pageReached(int page) override;
     void writeResultHeaders() override;
     // "Simples": juros; "Compostos": JuroCompostox on 100. Row 1 counts from a month after
     // its start date.

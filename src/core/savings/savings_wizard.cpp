@@ -148,29 +148,32 @@ void SavingsWizard::SpeedButton1Click() {
 
 void SavingsWizard::SpeedButton2Click() {
     takeFocusOff();
-    const int target = page < 6 ? page + 1 : page;
-    guarded([this] {
-        if (page < 6) ++page;
-        switch (page) {
-            case 1:
-                leavePlanPage();
-                break;
-            case 2:
-                diferenca();
-                break;
-            case 4:
-                calcularjuros();
-                break;
-            case 5:
-                calcular();
-                break;
-            case 6:
-                finalizarEnabled = true;
-                break;
-            default:
-                break;
-        }
-    }, target == 5);
+    const int last = variant_.lastPage;
+    const int target = page < last ? page + 1 : page;
+    guarded([this, last] {
+        if (page < last) ++page;
+        pageReached(page);
+    }, target == variant_.resultPage);
+}
+
+void SavingsWizard::pageReached(int p) {
+    switch (p) {
+        case 1:
+            leavePlanPage();
+            break;
+        case 2:
+            diferenca();
+            break;
+        case 4:
+            calcularjuros();
+            break;
+        case 5:
+            calcular();
+            break;
+        default:
+            break;
+    }
+    if (p == variant_.lastPage) finalizarEnabled = true;
 }
 
 bool SavingsWizard::leavePlanPage() {

@@ -45,6 +45,7 @@ struct SavingsVariant {
     bool storesInterestModes = false;  // the file keeps the real Rcomposto/Rsimples/Rmes states
     toolkit::ValidadataVariant dateVariant = toolkit::ValidadataVariant::A;  // interest dates
     int lastPage = 6;                  // "Cabeçalho/Rodapé/Notas"
+    int resultPage = 5;                // the page whose computation writes the result grids
 };
 
 // Every input and result of one calculation: the state the window shows. Kept apart from
@@ -104,7 +105,7 @@ public:
 
     // Buttons.
     void SpeedButton1Click();   // "Anterior"
-    virtual void SpeedButton2Click();   // "Próximo"
+    void SpeedButton2Click();   // "Próximo"
     virtual void SpeedButton3Click();   // "Finalizar"
     void SpeedButton4Click();   // "Fechar"
     void ToolbarButton971Click();  // "Novo"
@@ -187,6 +188,8 @@ protected:
     void addInterestRows(std::vector<std::string>& re) const;
     // The first steps of "Próximo" shared by the family: checks and the balance grid.
     bool leavePlanPage();
+    // The computation "Próximo" runs on reaching a page; the last page enables "Finalizar".
+    virtual void pageReached(int page);
 
     std::string fontSpan() const;
     // Runs a command on the state; a toolkit::Error puts the state back and goes on up.

@@ -1,21 +1,27 @@
 // The federal-court window: its table, its own backup and report files, its "Índices usados".
 #include "core/savings/unit_jf.hpp"
 
+#include <tuple>
+
 #include "core/savings/text_helpers.hpp"
 
 namespace corvana::savings {
 
+namespace {
 SavingsVariant jfVariant() {
     SavingsVariant v = courtVariant();
     v.className = TForm_jf::kClassName;
     v.caption = TForm_jf::kCaption;
     v.tableFile = "jf.tab";
-    v.backupFile = "tempjf.back";
+    // Its own backup and report; "Novo" leaves the backup alone.
+    std::tie(v.backupFile, v.reportFile) = std::pair("tempjf.back", "jf.html");
     v.fileFilter = "Corvana (*.ejf)|*.EJF";
-    v.reportFile = "jf.html";
     v.novoDeletesBackup = false;
     return v;
 }
+}  // namespace
+
+TForm_jf::TForm_jf(app::SharedContext& ctx) : CourtWizard(ctx, jfVariant()) {}
 
 void TForm_jf::addNotesTitle(std::vector<std::string>& re) const {
     detail::addFragment(re, "<tr><td> Índices usados: Justiça Federal "

@@ -5,16 +5,13 @@
 
 namespace corvana::savings {
 
-SavingsVariant jfVariant();
-
 class TForm_jf : public CourtWizard {
 public:
     static constexpr const char* kClassName = "TForm_jf";
     static constexpr const char* kCaption = "Justiça Federal";
 
-    TForm_jf(app::SharedContext& ctx, TForm3& form3, TForm4& form4)
-        : CourtWizard(ctx, form3, form4, jfVariant()) {}
-    explicit TForm_jf(app::SharedContext& ctx) : CourtWizard(ctx, jfVariant()) {}
+    // Reads jf.tab, keeps its calculation in tempjf.back (".ejf") and reports to jf.html.
+    explicit TForm_jf(app::SharedContext& ctx);
 
 protected:
     void addNotesTitle(std::vector<std::string>& re) const override;

@@ -26,20 +26,20 @@ const Court kCourts[] = {
      "IPC 12/88 70,28 - IPC 01/89 42,72 - IPC 03/90 84,32 - IPC 04/90 44,80)</p></td></tr>\r"},
 };
 
-}  // namespace
-
 SavingsVariant tjspVariant() {
     SavingsVariant v = courtVariant();
     v.className = TForm_tjsp_d::kClassName;
     v.caption = TForm_tjsp_d::kCaption;
-    v.tableFile = "tjmg.tab";
-    v.backupFile = "temp2.back";
+    v.tableFile = TForm_tjsp_d::tableForCaption(v.caption);
     // Its backup is the savings window's backup file, so "Abrir Backup" also takes that
     // window's "Vers 1.21" (whose two last lines it ignores).
-    v.acceptedBackupTags = {"Vers 1.2", "Vers 1.21"};
+    v.acceptedBackupTags.push_back("Vers 1.21");
     return v;
 }
 
+}  // namespace
+
+TForm_tjsp_d::TForm_tjsp_d(app::SharedContext& ctx) : CourtWizard(ctx, tjspVariant()) {}
 std::string TForm_tjsp_d::tableForCaption(const std::string& caption) {
     for (const auto& court : kCourts)
         if (caption == court.caption) return court.table;

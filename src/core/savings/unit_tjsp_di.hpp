@@ -6,20 +6,17 @@
 
 namespace corvana::savings {
 
-SavingsVariant tjspVariant();
-
 class TForm_tjsp_d : public CourtWizard {
 public:
-    static constexpr const char* kClassName = "TForm_tjsp_d";
-    static constexpr const char* kCaption = "MG - MT - MS - ES";  // the design caption
-
-    TForm_tjsp_d(app::SharedContext& ctx, TForm3& form3, TForm4& form4)
-        : CourtWizard(ctx, form3, form4, tjspVariant()) {}
-    explicit TForm_tjsp_d(app::SharedContext& ctx) : CourtWizard(ctx, tjspVariant()) {}
-
     // The court table of a caption: tjsp.tab, tjmg.tab, tjpr.tab or tjpre.tab; tjmg.tab for
     // the design caption and any other.
     static std::string tableForCaption(const std::string& caption);
+
+    static constexpr const char* kClassName = "TForm_tjsp_d";
+    static constexpr const char* kCaption = "MG - MT - MS - ES";  // the design caption
+
+    // Shares its backup temp2.back with the savings window; the commands set its caption.
+    explicit TForm_tjsp_d(app::SharedContext& ctx);
 
 protected:
     // "Novo" and opening a file reload the table of the court the window shows.
