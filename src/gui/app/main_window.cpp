@@ -591,6 +591,11 @@ QWidget* MainWindow::view(const std::string& className) const {
 
 void MainWindow::showView(const std::string& className) {
     if (QWidget* v = view(className)) {
+        if (!v->property("corvanaPlaced").toBool()) {
+            // The first showing puts the window over the middle of the main window.
+            v->move(frameGeometry().center() - v->rect().center());
+            v->setProperty("corvanaPlaced", true);
+        }
         v->show();
         v->raise();
         v->activateWindow();
