@@ -75,16 +75,6 @@ void TForm5::pageReached(int p) {
     }
 }
 
-void TForm5::RsimplesClick() {
-    Rsimples = true;
-    Rcomposto = Rmes = false;
-}
-
-void TForm5::RcompostoClick() {
-    Rcomposto = true;
-    Rsimples = Rmes = false;
-}
-
 std::string TForm5::interestOfRow(int r) const {
     std::string start = STJuros.cell(0, r);
     // Interest on the whole debt runs from the month after the first date entered.

@@ -25,8 +25,6 @@ public:
     void SpeedButton5Click() override;   // "Abrir": "estados" here, "Vers" in the savings window
     void SpeedButton18Click() override;  // "Abrir Backup"
     void SpeedButton8Click() override;   // saves the backup as it stands
-    void RsimplesClick();
-    void RcompostoClick();
 
     // Opens an "estados" file into this window: factor table, inputs, header and footer.
     void abrirEstados(const std::filesystem::path& file);

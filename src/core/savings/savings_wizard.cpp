@@ -332,6 +332,14 @@ void SavingsWizard::RpoupClick() {
     Rpoup = true;
     Rtr = false;
 }
+void SavingsWizard::RsimplesClick() {
+    Rsimples = true;
+    Rcomposto = Rmes = false;
+}
+void SavingsWizard::RcompostoClick() {
+    Rcomposto = true;
+    Rsimples = Rmes = false;
+}
 void SavingsWizard::RComjurosClick() {
     if (!jurosOptionsEnabled) return;
     RComjuros = true;

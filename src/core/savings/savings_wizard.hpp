@@ -120,6 +120,8 @@ public:
     void Button2Click();        // "Gravar" header and footer
     void RtrClick();            // index basis ORTN/BTN/TR chosen
     void RpoupClick();          // index basis savings chosen
+    void RsimplesClick();       // interest on the whole debt: simple
+    void RcompostoClick();      // interest on the whole debt: compound
     void RComjurosClick();
     void RsemjurosClick();
 

@@ -129,8 +129,9 @@ QTableView* SavingsView::table(toolkit::StringGrid* grid, const QString& name, Q
 
 // ---- the wizard ----------------------------------------------------------------------------
 
-SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& model, QWidget* parent)
-    : SavingsView(app, parent), m_(model) {
+SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& model, QWidget* parent,
+                                     WizardLook look)
+    : SavingsView(app, parent), m_(model), look_(std::move(look)) {
     setObjectName(q(model.className()));
     setWindowTitle(q(model.caption()));
     resize(980, 640);
@@ -162,7 +163,7 @@ SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& mode
     pages_->addWidget(buildSaldoPage());
     pages_->addWidget(buildBasePage());
     pages_->addWidget(buildJurosPage());
-    pages_->addWidget(buildAmortizacaoPage());
+    if (m_.variant().hasAmortisation) pages_->addWidget(buildAmortizacaoPage());
     pages_->addWidget(buildPlanilhaPage());
     pages_->addWidget(buildNotasPage());
     auto* hidden = new QWidget(this);  // "TabSheet2": planilha2 and the report buffer, never shown
@@ -224,6 +225,7 @@ QWidget* SavingsWizardView::buildPlanPage() {
     auto* config = button("Button3", "Configurar Índice", page);
     connect(add, &QPushButton::clicked, this, [this] { run([this] { m_.Button1Click(); }); });
     connect(config, &QPushButton::clicked, this, [this] { run([this] { m_.Button3Click(); }); });
+    config->setVisible(look_.indexConfig);
     rtr_ = new QRadioButton("Índice baseado na ORTN/BTN/TR com demons. de juros remuneratórios", page);
     rtr_->setObjectName("Rtr");
     rpoup_ = new QRadioButton("Índice baseado na Poupança (ORTN/BTN/TR + 0,5%)", page);
@@ -257,7 +259,9 @@ QWidget* SavingsWizardView::buildSaldoPage() {
     layout->addWidget(new QLabel("Digite o DIA do aniversário e o SALDO da conta poupança no dia "
                                  "indicado e na moeda indicada: ",
                                  page));
-    layout->addWidget(grid(&m_.SSaldo, "SSaldo", {0, 1, 2}, {{"Dia base", "00; "}}), 1);
+    QList<QPair<QString, QString>> masks;
+    if (look_.dayMask) masks.append(qMakePair(QString("Dia base"), QString("00; ")));
+    layout->addWidget(grid(&m_.SSaldo, "SSaldo", {0, 1, 2}, masks), 1);
     return page;
 }
 
@@ -283,6 +287,19 @@ QWidget* SavingsWizardView::buildJurosPage() {
     });
     auto* limpar1 = button("Button4", "Limpar", g1);
     connect(limpar1, &QPushButton::clicked, this, [this] { run([this] { m_.Button4Click(); }); });
+    rsimples_ = new QRadioButton("Simples", g1);
+    rsimples_->setObjectName("Rsimples");
+    rcomposto_ = new QRadioButton("Compostos", g1);
+    rcomposto_->setObjectName("Rcomposto");
+    auto* modes = new QButtonGroup(g1);
+    modes->addButton(rsimples_);
+    modes->addButton(rcomposto_);
+    connect(rsimples_, &QRadioButton::clicked, this, [this] { run([this] { m_.RsimplesClick(); }); });
+    connect(rcomposto_, &QRadioButton::clicked, this, [this] { run([this] { m_.RcompostoClick(); }); });
+    rsimples_->setVisible(look_.interestModes);
+    rcomposto_->setVisible(look_.interestModes);
+    row1->addWidget(rsimples_);
+    row1->addWidget(rcomposto_);
     row1->addWidget(cprorata_);
     row1->addStretch(1);
     row1->addWidget(limpar1);
@@ -338,6 +355,7 @@ QWidget* SavingsWizardView::buildJurosPage() {
     l2->addWidget(jmes);
     layout->addWidget(g1, 1);
     layout->addWidget(g2, 1);
+    g2->setVisible(!look_.interestModes);
     return page;
 }
 
@@ -390,10 +408,11 @@ QWidget* SavingsWizardView::buildNotasPage() {
     auto* closing = new QLabel(
         "O cálculo está completo, para visualizar o Formulário\nclique no botão Finalizar.\nSe desejar "
         "salvar o cálculo use o botão ao lado.\nApós visualizar o formulário você poderá refazer o "
-        "cálculo\nusando o botão Calcular/Poupança Diária.",
+        "cálculo\nusando o botão Calcular/" + look_.menuCommand + ".",
         page);
     auto* warning = new QLabel("Obs: junte ao processo os extratos do mês anterior e posterior ao expurgo", page);
     warning->setStyleSheet("color: red;");
+    warning->setVisible(look_.statementNote);
     layout->addWidget(cnotas_, 0, 0, 1, 2);
     layout->addWidget(new QLabel("Cabeçalho", page), 1, 0);
     layout->addWidget(memo1_, 2, 0);
@@ -409,7 +428,7 @@ QWidget* SavingsWizardView::buildNotasPage() {
 void SavingsWizardView::refresh() {
     refreshing_ = true;
     setWindowTitle(q(m_.caption()));
-    pages_->setCurrentIndex(std::clamp(m_.page, 0, 6));
+    pages_->setCurrentIndex(std::clamp(m_.page, 0, m_.variant().lastPage));
     label5_->setText(q(m_.Label5));
     bool same = cplanos_->count() == m_.CPlanos.count();
     for (int i = 0; same && i < cplanos_->count(); ++i)
@@ -427,6 +446,8 @@ void SavingsWizardView::refresh() {
     rpoup_->setChecked(m_.Rpoup);
     rsemjuros_->setChecked(m_.Rsemjuros);
     rcomjuros_->setChecked(m_.RComjuros);
+    rsimples_->setChecked(m_.Rsimples);
+    rcomposto_->setChecked(m_.Rcomposto);
     rsemjuros_->setEnabled(m_.jurosOptionsEnabled);
     rcomjuros_->setEnabled(m_.jurosOptionsEnabled);
     cprorata_->setChecked(m_.Cprorata);
@@ -630,6 +651,19 @@ February1989View::February1989View(app::App& app, savings::TForm8& model, QWidge
 void registerSavingsViews(ViewRegistry& views) {
     views.add("TForm2", [](app::App& app, app::WindowModel& m, QWidget* parent) -> QWidget* {
         return new SavingsWizardView(app, static_cast<savings::SavingsWizard&>(m), parent);
+    });
+    // The court-debt windows: the state and federal copies as they are, the São Paulo factor
+    // window with its interest modes and without the index overrides and the statement note.
+    for (const char* court : {"TForm_tjsp_d", "TForm_jf"})
+        views.add(court, [](app::App& app, app::WindowModel& m, QWidget* parent) -> QWidget* {
+            return new SavingsWizardView(app, static_cast<savings::SavingsWizard&>(m), parent);
+        });
+    views.add("TForm5", [](app::App& app, app::WindowModel& m, QWidget* parent) -> QWidget* {
+        WizardLook look;
+        look.indexConfig = look.statementNote = look.dayMask = false;
+        look.interestModes = true;
+        look.menuCommand = "Débitos Judiciais São Paulo";
+        return new SavingsWizardView(app, static_cast<savings::SavingsWizard&>(m), parent, look);
     });
     views.add("TForm3", [](app::App& app, app::WindowModel& m, QWidget* parent) -> QWidget* {
         return new PlanTableView(app, static_cast<savings::TForm3&>(m), parent);

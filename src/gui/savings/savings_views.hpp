@@ -51,11 +51,22 @@ private:
     static std::vector<SavingsView*>& all();
 };
 
-// "Expurgos da Poupança" and, through its variant, the court-table copies.
+// What the windows of the savings family show differently (the pages follow the model's
+// variant: no amortisation page where the family member has none).
+struct WizardLook {
+    bool indexConfig = true;     // "Configurar Índice" on the plan page
+    bool interestModes = false;  // "Simples"/"Compostos" instead of the month-by-month group
+    bool statementNote = true;   // the red note about the bank statements
+    bool dayMask = true;         // the edit mask of "Dia base"
+    QString menuCommand = "Poupança Diária";  // named by the closing text of the last page
+};
+
+// "Expurgos da Poupança" and, through its variant and look, the court-debt windows.
 class SavingsWizardView : public SavingsView {
     Q_OBJECT
 public:
-    SavingsWizardView(app::App& app, savings::SavingsWizard& model, QWidget* parent);
+    SavingsWizardView(app::App& app, savings::SavingsWizard& model, QWidget* parent,
+                      WizardLook look = {});
     void refresh() override;
 
 protected:
@@ -65,10 +76,11 @@ protected:
 
 private:
     savings::SavingsWizard& m_;
+    WizardLook look_;
     QStackedWidget* pages_;
     QLabel* label5_;
     QListWidget* cplanos_;
-    QRadioButton *rtr_, *rpoup_, *rsemjuros_, *rcomjuros_;
+    QRadioButton *rtr_, *rpoup_, *rsemjuros_, *rcomjuros_, *rsimples_, *rcomposto_;
     QCheckBox *cprorata_, *cnotas_;
     QPlainTextEdit *memo1_, *memo2_;
     QPushButton* finalizar_;
