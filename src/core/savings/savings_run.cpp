@@ -112,7 +112,7 @@ void SavingsWizard::calcular() {
     Real s = 1;  // the currency divisor last used
     for (int k = 1; k <= plansChosen; ++k) {
         const std::string& diaText = SSaldo.cell(3, k);
-        const long long d = has(diaText) ? static_cast<long long>(N(diaText)) : 0;
+        const long long d = has(diaText) ? wholePart(diaText) : 0;
         if (d < 1 || d > 31)
             throw toolkit::Error("Dia base inválido para o plano " + SSaldo.cell(0, k) + ": '" +
                                  diaText + "' (use um dia de 1 a 28)");

@@ -395,7 +395,7 @@ void SavingsWizard::SSaldoExit() {
     for (int r = 1; r < SSaldo.rowCount(); ++r) {
         const std::string& dia = SSaldo.cell(3, r);
         if (has(dia)) {
-            const auto whole = static_cast<long long>(N(dia));
+            const auto whole = wholePart(dia);
             if (whole > 28)
                 SSaldo.setCell(3, r, "28");
             else if (whole < 10)

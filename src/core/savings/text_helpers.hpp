@@ -20,6 +20,13 @@ inline Real N(std::string_view text) {
     return toolkit::RemovePonto(toolkit::RemovePontoVariant::Strict, text);
 }
 inline bool has(std::string_view text) { return toolkit::checkinteiro(text); }
+// The whole part of an amount text, kept within ±1e9 so that no cast can overflow.
+inline long long wholePart(std::string_view text) {
+    const Real v = N(text);
+    if (!(v < 1e9L)) return 1000000000LL;
+    if (!(v > -1e9L)) return -1000000000LL;
+    return static_cast<long long>(v);
+}
 inline std::string money(Real v) { return toolkit::formatfloatx(kMoney, v); }
 inline std::string rate(Real v) { return toolkit::formatfloatx(kRate, v); }
 

@@ -140,6 +140,8 @@ TEST(Wizard, CellRulesWhenLeavingGrids) {
     ss.setRow(2, {"", "", "", "07", "1.000"});
     ss.setRow(3, {"", "", "", "", ""});
     ss.setRow(4, {"", "", "", "15", ""});
+    ss.setRowCount(6);
+    ss.setRow(5, {"", "", "", "99999999999999999999", ""});
     f.form2.focusedGrid = "SSaldo";
     f.form2.takeFocusOff();
     EXPECT_EQ(ss.cell(3, 1), "28");
@@ -148,6 +150,7 @@ TEST(Wizard, CellRulesWhenLeavingGrids) {
     EXPECT_EQ(ss.cell(4, 2), "1.000,00");
     EXPECT_EQ(ss.cell(3, 3), "");
     EXPECT_EQ(ss.cell(3, 4), "15");
+    EXPECT_EQ(ss.cell(3, 5), "28");
 
     f.form2.SPlanos.setRow(1, {"Plano Bresser", "13/87"});
     f.form2.SPlanos.setRow(2, {"x", "  /    "});
