@@ -21,7 +21,8 @@ namespace {
 // The head of the court reports; @S@ stands for the report font size.
 const char* const kHead[] = {
     "<html><head><title>Atualização</title>",
-    "<meta name=\"keywords\" content=\"fixed table header; non-scroll header; fixed footer; freeze header; CSS tips; print repeating headers; print repeating footers\">",
+    "<meta name=\"keywords\" content=\"fixed table header; non-scroll header; fixed footer; freeze "
+    "header; CSS tips; print repeating headers; print repeating footers\">",
     "<style type=\"text/css\">",
     "div.conteudodatabela {",
     "\twidth: 65%;\t\t/* table width will be 99% of this*/",
@@ -61,7 +62,8 @@ const char* const kHead[] = {
     "      position: relative;",
     "      overflow-x: hidden;",
     "      top: expression(parentNode.parentNode.offsetHeight >=",
-    "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight + offsetParent.offsetHeight + offsetParent.scrollTop : 0);",
+    "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight + "
+    "offsetParent.offsetHeight + offsetParent.scrollTop : 0);",
     "      }",
     "tfoot td\t{",
     "\ttext-align: center;",
@@ -95,7 +97,8 @@ const char* const kHead[] = {
 void CourtWizard::addReportHead(std::vector<std::string>& re) const {
     for (const char* line : kHead) {
         std::string text = line;
-        for (size_t at = text.find("@S@"); at != std::string::npos; at = text.find("@S@", at + ctx_.Cfont.size()))
+        for (size_t at = text.find("@S@"); at != std::string::npos;
+             at = text.find("@S@", at + ctx_.Cfont.size()))
             text.replace(at, 3, ctx_.Cfont);
         re.push_back(text);
     }

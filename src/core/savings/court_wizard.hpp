@@ -12,10 +12,10 @@ namespace corvana::savings {
 SavingsVariant courtVariant();
 
 class CourtWizard : public SavingsWizard {
-public:
+  public:
     using SavingsWizard::SavingsWizard;
 
-protected:
+  protected:
     // The head with its style block that repeats the table header on every printed page.
     void addReportHead(std::vector<std::string>& re) const override;
     bool writesSpanTableClose() const override { return false; }

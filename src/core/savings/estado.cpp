@@ -151,8 +151,8 @@ std::vector<std::string> TForm5::reportLines() const {
     std::vector<std::string> re;
     auto add = [&re](const std::string& fragment) { addFragment(re, fragment); };
     const std::string span = fontSpan();
-    const std::string style = "span style=\"font-size:" + ctx_.Cfont + ".0pt;font-family:" +
-                              ctx_.Cnomefont + "\">";
+    const std::string style =
+        "span style=\"font-size:" + ctx_.Cfont + ".0pt;font-family:" + ctx_.Cnomefont + "\">";
 
     add("<html><head>\r\n<title>Atualização</title>\r\n</head>");
     add("<body>");
@@ -217,7 +217,9 @@ std::vector<std::string> TForm5::reportLines() const {
 
 // ---- files --------------------------------------------------------------------------------
 
-void TForm5::abrirEstados(const std::filesystem::path& file) { abrir(file); }
+void TForm5::abrirEstados(const std::filesystem::path& file) {
+    abrir(file);
+}
 
 void TForm5::SpeedButton5Click() {
     page = 0;
@@ -243,6 +245,8 @@ void TForm5::SpeedButton18Click() {
     abrirback2();
 }
 
-void TForm5::SpeedButton8Click() { salvar(); }
+void TForm5::SpeedButton8Click() {
+    salvar();
+}
 
 }  // namespace corvana::savings

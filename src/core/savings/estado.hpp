@@ -9,7 +9,7 @@ namespace corvana::savings {
 // Plan, balance and difference pages of the savings family; then simple or compound interest
 // on the whole debt and a five-column spreadsheet. Files in the "estados" layout.
 class TForm5 : public SavingsWizard {
-public:
+  public:
     explicit TForm5(app::SharedContext& ctx);
 
     static constexpr const char* kClassName = "TForm5";
@@ -38,14 +38,14 @@ public:
 
     std::vector<std::string> reportLines() const override;
 
-protected:
+  protected:
     void pageReached(int page) override;
     void writeResultHeaders() override;
     // "Simples": juros; "Compostos": JuroCompostox on 100. Row 1 counts from a month after
     // its start date.
     std::string interestOfRow(int row) const override;
 
-private:
+  private:
     SavingsWizard* form2_ = nullptr;
     // The cumulative factor of a month (last matching row); throws when the month is missing.
     std::string factorOf(const std::string& month) const;

@@ -24,8 +24,9 @@ SavingsVariant jfVariant() {
 TForm_jf::TForm_jf(app::SharedContext& ctx) : CourtWizard(ctx, jfVariant()) {}
 
 void TForm_jf::addNotesTitle(std::vector<std::string>& re) const {
-    detail::addFragment(re, "<tr><td> Índices usados: Justiça Federal "
-                            "(OTN/IPC/BTN/IPC/INPC/IPCA/UFIR/IPCA-E) </td></tr>\r");
+    detail::addFragment(re,
+                        "<tr><td> Índices usados: Justiça Federal "
+                        "(OTN/IPC/BTN/IPC/INPC/IPCA/UFIR/IPCA-E) </td></tr>\r");
 }
 
 }  // namespace corvana::savings

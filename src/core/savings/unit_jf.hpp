@@ -6,14 +6,14 @@
 namespace corvana::savings {
 
 class TForm_jf : public CourtWizard {
-public:
+  public:
     static constexpr const char* kClassName = "TForm_jf";
     static constexpr const char* kCaption = "Justiça Federal";
 
     // Reads jf.tab, keeps its calculation in tempjf.back (".ejf") and reports to jf.html.
     explicit TForm_jf(app::SharedContext& ctx);
 
-protected:
+  protected:
     void addNotesTitle(std::vector<std::string>& re) const override;
 };
 

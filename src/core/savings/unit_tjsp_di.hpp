@@ -7,7 +7,7 @@
 namespace corvana::savings {
 
 class TForm_tjsp_d : public CourtWizard {
-public:
+  public:
     // The court table of a caption: tjsp.tab, tjmg.tab, tjpr.tab or tjpre.tab; tjmg.tab for
     // the design caption and any other.
     static std::string tableForCaption(const std::string& caption);
@@ -18,7 +18,7 @@ public:
     // Shares its backup temp2.back with the savings window; the commands set its caption.
     explicit TForm_tjsp_d(app::SharedContext& ctx);
 
-protected:
+  protected:
     // "Novo" and opening a file reload the table of the court the window shows.
     std::string indiceTableFile() const override { return tableForCaption(caption()); }
     // The "Índices usados" line of the court named by the caption.

@@ -33,7 +33,8 @@ inline const char* const kFatores = "Débitos Judiciais São Paulo";
 
 // A month-by-month table of the savings layout under its own name, one yield for every day.
 inline void writeCourtTable(const std::filesystem::path& dir, const std::string& name,
-                            const std::string& yield, const std::map<std::string, TableMonth>& special = {}) {
+                            const std::string& yield,
+                            const std::map<std::string, TableMonth>& special = {}) {
     std::map<std::string, TableMonth> months = special;
     toolkit::Date d = toolkit::MonthToDate("01/1987");
     for (int n = 0; n < 30; ++n) {
@@ -91,7 +92,8 @@ struct CourtApp {
             if (!program->run(c)) return false;
             // The window's view reports it shown, which runs its showing steps.
             if (ui.windowsShown.size() > shown)
-                if (auto* w = program->modelAs<savings::SavingsWizard>(ui.windowsShown.back())) w->shown();
+                if (auto* w = program->modelAs<savings::SavingsWizard>(ui.windowsShown.back()))
+                    w->shown();
             return true;
         }
         return false;
@@ -103,7 +105,8 @@ struct CourtApp {
         w.CPlanosClick();
         w.SPlanos.setCell(1, w.SPlanos.rowCount() - 1, target);
         if (!nextTo(w, 1)) return false;
-        for (size_t k = 0; k < balances.size(); ++k) w.SSaldo.setCell(4, static_cast<int>(k) + 1, balances[k]);
+        for (size_t k = 0; k < balances.size(); ++k)
+            w.SSaldo.setCell(4, static_cast<int>(k) + 1, balances[k]);
         return nextTo(w, w.variant().lastPage);
     }
     bool nextTo(savings::SavingsWizard& w, int page) {

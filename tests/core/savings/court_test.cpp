@@ -76,7 +76,8 @@ TEST(CourtCommands, PlanListsFollowGravarOfThePlanTable) {
     plans.SPlanosini.setRowCount(4);
     plans.SPlanosini.setRow(3, {"Plano Collor I", "04/1990", "44,80", "", "Cr$"});
     plans.GravarClick();
-    for (auto* w : std::initializer_list<savings::SavingsWizard*>{&f.tjsp(), &f.jf(), &f.sp(), &f.form2()}) {
+    for (auto* w :
+         std::initializer_list<savings::SavingsWizard*>{&f.tjsp(), &f.jf(), &f.sp(), &f.form2()}) {
         SCOPED_TRACE(w->className());
         ASSERT_EQ(w->CPlanos.count(), 3);
         EXPECT_EQ(w->CPlanos.items[2].text, "Plano Collor I");
@@ -114,7 +115,8 @@ TEST(CourtRun, DiffersFromTheSavingsWindowWhereTheCourtsDo) {
         overrides.setRowCount(2);
         overrides.setRow(1, {"08/1987", "5", "Sim"});
         ASSERT_TRUE(f.open(court ? kMinas : "Poupança Diária - com opções de configuração"));
-        savings::SavingsWizard& w = court ? static_cast<savings::SavingsWizard&>(f.tjsp()) : f.form2();
+        savings::SavingsWizard& w =
+            court ? static_cast<savings::SavingsWizard&>(f.tjsp()) : f.form2();
         ASSERT_TRUE(f.walk(w, {0, 1}, "03/1989", {"10.000,00", "20.000,00"}));
         EXPECT_EQ(w.SSaldo.cell(2, 2), court ? "NCz$" : "Cz$");
         const auto& p = w.planilha;
@@ -144,15 +146,18 @@ TEST(CourtReport, HeadTableRowsAndFilesOfTheCourtWindows) {
     ASSERT_GT(re.size(), 80u);
     EXPECT_EQ(re[0], kFirstLine);
     EXPECT_EQ(re[24], "\tfont-size:9.0pt;");
-    EXPECT_EQ(re[41], "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight + "
-                      "offsetParent.offsetHeight + offsetParent.scrollTop : 0);");
+    EXPECT_EQ(re[41],
+              "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight + "
+              "offsetParent.offsetHeight + offsetParent.scrollTop : 0);");
     EXPECT_EQ(re[56], "thead td\t{font-size:9.0pt;\t}");
     EXPECT_EQ(re[67], "</style></head> ");
     EXPECT_EQ(re[68], "<body>");
-    EXPECT_TRUE(CourtApp::hasLine(
-        re, "<tr><td> Índices usados: Justiça Federal (OTN/IPC/BTN/IPC/INPC/IPCA/UFIR/IPCA-E) </td></tr>"));
+    EXPECT_TRUE(CourtApp::hasLine(re,
+                                  "<tr><td> Índices usados: Justiça Federal "
+                                  "(OTN/IPC/BTN/IPC/INPC/IPCA/UFIR/IPCA-E) </td></tr>"));
     EXPECT_FALSE(CourtApp::hasLine(re, "</span></table>"));
-    EXPECT_TRUE(CourtApp::hasLine(re, "<table border =0  span style=\"font-size:9.0pt;font-family:Arial\">"));
+    EXPECT_TRUE(CourtApp::hasLine(
+        re, "<table border =0  span style=\"font-size:9.0pt;font-family:Arial\">"));
     // The header row in <thead>, every row closed on its own line, the closing row in bold.
     const auto head = std::find(re.begin(), re.end(), "<thead><tr>");
     ASSERT_NE(head, re.end());
@@ -164,10 +169,11 @@ TEST(CourtReport, HeadTableRowsAndFilesOfTheCourtWindows) {
     EXPECT_EQ(head[4].substr(head[4].size() - 10), "</td></tr>");
     // 804,00 at 5 % a month: 844,20, 886,41, 930,73.
     EXPECT_TRUE(CourtApp::hasLine(
-        re, "<td><div align=Right><b>Cz$</b></div></td><td><div align=Right><b>09/1987</b></div></td>"
-            "<td><div align=Right><b>5</b></div></td><td><div align=Right><b>Cz$</b></div></td>"
-            "<td><div align=Right><b></b></div></td><td><div align=Right><b>930,73</b></div></td>"
-            "<td><div align=Right><b></b></div></td><td><div align=Right><b></b></div></td></tr>"));
+        re,
+        "<td><div align=Right><b>Cz$</b></div></td><td><div align=Right><b>09/1987</b></div></td>"
+        "<td><div align=Right><b>5</b></div></td><td><div align=Right><b>Cz$</b></div></td>"
+        "<td><div align=Right><b></b></div></td><td><div align=Right><b>930,73</b></div></td>"
+        "<td><div align=Right><b></b></div></td><td><div align=Right><b></b></div></td></tr>"));
     // The federal window keeps its own backup, "Vers 1.2", without the index-basis lines.
     EXPECT_FALSE(std::filesystem::exists(f.dir / "temp2.back"));
     const auto file = toolkit::readLines(f.dir / "tempjf.back");
@@ -178,11 +184,13 @@ TEST(CourtReport, HeadTableRowsAndFilesOfTheCourtWindows) {
 TEST(CourtReport, IndicesUsadosLineFollowsTheCaption) {
     const std::pair<const char*, const char*> cases[] = {
         {kSaoPaulo,
-         "<tr><td> Índices usados: Tribunal de Justiça de São Paulo (OTN / IPC / INPC / IPC-r / INPC) </td></tr>"},
+         "<tr><td> Índices usados: Tribunal de Justiça de São Paulo (OTN / IPC / INPC / IPC-r / "
+         "INPC) </td></tr>"},
         {kMinas, "<tr><td> Índices usados: OTN/IPC/BTN/IPC/INPC/IPC-r/INPC </td></tr>"},
         {kParana, "<tr><td> Índices usados: BTN/TR/OTN/BTN/TR/IPC-R/MÉDIA INPC+IGP-DI </td></tr>"},
         {kParanaNaoExpurgada,
-         "<tr><td> Índices usados: BTN/TR/OTN/BTN/TR/IPC-R/MÉDIA INPC+IGP-DI (tabela não expurgada: "
+         "<tr><td> Índices usados: BTN/TR/OTN/BTN/TR/IPC-R/MÉDIA INPC+IGP-DI (tabela não "
+         "expurgada: "
          "IPC 12/88 70,28 - IPC 01/89 42,72 - IPC 03/90 84,32 - IPC 04/90 44,80)</p></td></tr>"},
         {"MG - MT - MS - ES", nullptr},  // the design caption names no court
     };
@@ -203,7 +211,8 @@ TEST(CourtReport, IndicesUsadosLineFollowsTheCaption) {
             }
         EXPECT_EQ(found, line ? 1 : 0);
         w.Cnotas = false;
-        for (const auto& l : w.reportLines()) EXPECT_EQ(l.find("Índices usados"), std::string::npos);
+        for (const auto& l : w.reportLines())
+            EXPECT_EQ(l.find("Índices usados"), std::string::npos);
     }
 }
 
@@ -214,9 +223,10 @@ TEST(CourtCommands, AnotherCourtCommandReCaptionsTheWindow) {
     EXPECT_EQ(f.tjsp().caption(), kSaoPaulo);
     EXPECT_EQ(f.program->context().indice.cell(5, 1), "1");
     ASSERT_TRUE(f.walk(f.tjsp(), {0}, "09/1987", {"10.000,00"}));
-    EXPECT_TRUE(CourtApp::hasLine(f.tjsp().reportLines(),
-                                  "<tr><td> Índices usados: Tribunal de Justiça de São Paulo (OTN / IPC "
-                                  "/ INPC / IPC-r / INPC) </td></tr>"));
+    EXPECT_TRUE(
+        CourtApp::hasLine(f.tjsp().reportLines(),
+                          "<tr><td> Índices usados: Tribunal de Justiça de São Paulo (OTN / IPC "
+                          "/ INPC / IPC-r / INPC) </td></tr>"));
 }
 
 // A São Paulo calculation saved, reopened and finished is computed with the São Paulo table
@@ -267,7 +277,8 @@ TEST(CourtFiles, WhichFilesEachWindowAccepts) {
     f.ui.openAnswers.push_back(f.dir / "poupanca.e12");
     f.tjsp().SpeedButton5Click();
     ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0], "Este programa não abre o arquivo da versão anterior, use a versão 1.0");
+    EXPECT_EQ(f.ui.messages[0],
+              "Este programa não abre o arquivo da versão anterior, use a versão 1.0");
     // The federal window takes no "estados" file.
     toolkit::writeLines(f.dir / "sp.e12", {"estados", "0", "2", "2", "2", "false", "true", "false",
                                            "false", "3", "false", "5"});

@@ -64,8 +64,9 @@ TEST(Estado, InterestOnTheWholeDebtSimpleOrCompound) {
         const char* total;
     };
     // 1 % a month from 10/01/2000 to 10/01/2001: counted from 10/02/2000, 11 months.
-    for (const Case c : {Case{true, "11,57", "<b>TOTAL = R$ 2.010,00 X 11,57% = R$ 2.242,56</b>"},
-                         Case{false, "11,0000", "<b>TOTAL = R$ 2.010,00 X 11,00% = R$ 2.231,10</b>"}}) {
+    for (const Case c :
+         {Case{true, "11,57", "<b>TOTAL = R$ 2.010,00 X 11,57% = R$ 2.242,56</b>"},
+          Case{false, "11,0000", "<b>TOTAL = R$ 2.010,00 X 11,00% = R$ 2.231,10</b>"}}) {
         SCOPED_TRACE(c.percent);
         Estado f;
         auto& w = f.sp();
@@ -94,13 +95,21 @@ TEST(Estado, ReportLines) {
     const auto re = toolkit::readLines(f.dir / "teste.html");
     const std::string span = "<span style=\"font-size:8.0pt;font-family:Arial\">";
     const std::vector<std::string> head = {
-        "<html><head>", "<title>Atualização</title>", "</head>", "<body>", span,
-        "<tr><td><div align=Justify><b>Processo 123</b></div></td></tr>", "</span>", span,
-        "<tr><td></td></tr>", "",
+        "<html><head>",
+        "<title>Atualização</title>",
+        "</head>",
+        "<body>",
+        span,
+        "<tr><td><div align=Justify><b>Processo 123</b></div></td></tr>",
+        "</span>",
+        span,
+        "<tr><td></td></tr>",
+        "",
         "<p><tr><td><b>Plano Bresser - saldo em conta em 1/06/1987 = Cz$10.000,00</b></td></tr>"};
     ASSERT_GT(re.size(), head.size());
     EXPECT_EQ(std::vector<std::string>(re.begin(), re.begin() + head.size()), head);
-    const auto table = std::find(re.begin(), re.end(), "<table border =0 span style=\"font-size:8.0pt;font-family:Arial\">");
+    const auto table = std::find(
+        re.begin(), re.end(), "<table border =0 span style=\"font-size:8.0pt;font-family:Arial\">");
     ASSERT_NE(table, re.end());
     EXPECT_EQ(table[-2], "<p>&nbsp;</p>");
     EXPECT_EQ(table[-1], "</span></table>");
@@ -110,11 +119,23 @@ TEST(Estado, ReportLines) {
         "<td><div align=Right><b></b></div></td><td><div align=Right><b></b></div></td>"
         "<td><div align=Right><b></b></div></td><td><div align=Right><b>Total</b></div></td>"
         "<td><div align=Right><b>R$ 2.010,00</b></div></td>",
-        "</tr>", "</table>", span,
-        "<tr><td> Tabela: Débitos Judiciais Tribunal de Justiça de São Paulo </td></tr>", "</span>",
-        "<p>&nbsp;</p>", "<div align=\"Center\">", "<Center>", span, "<b>TOTAL = R$ 2.010,00</b>",
-        "<p>&nbsp;</p>", "</Center>", "</div>", "<p>&nbsp;</p>",
-        "<tr><td><div align=Justify>São Paulo, data</div></td></tr>", "</span></table>", "</body></html>"};
+        "</tr>",
+        "</table>",
+        span,
+        "<tr><td> Tabela: Débitos Judiciais Tribunal de Justiça de São Paulo </td></tr>",
+        "</span>",
+        "<p>&nbsp;</p>",
+        "<div align=\"Center\">",
+        "<Center>",
+        span,
+        "<b>TOTAL = R$ 2.010,00</b>",
+        "<p>&nbsp;</p>",
+        "</Center>",
+        "</div>",
+        "<p>&nbsp;</p>",
+        "<tr><td><div align=Justify>São Paulo, data</div></td></tr>",
+        "</span></table>",
+        "</body></html>"};
     ASSERT_GT(re.size(), tail.size());
     EXPECT_EQ(std::vector<std::string>(re.end() - tail.size(), re.end()), tail);
 }
@@ -132,7 +153,8 @@ TEST(Estado, MissingMonthIsNamed) {
     app::runCommand(f.ui, [&] { w.SpeedButton2Click(); });
     EXPECT_EQ(w.planilha, before);
     ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0], "O mês 10/1987 não existe na tabela t0001.tab, atualize as tabelas");
+    EXPECT_EQ(f.ui.messages[0],
+              "O mês 10/1987 não existe na tabela t0001.tab, atualize as tabelas");
     EXPECT_EQ(w.page, 3);
     EXPECT_FALSE(w.finalizarEnabled);
 }
@@ -187,9 +209,17 @@ TEST(EstadosFile, InterestModeLines) {
                           {{"false", "false", "true"}, false}};
     for (const auto& c : cases) {
         Estado f;
-        std::vector<std::string> file = {"estados", "2", "true", "false", "3", "\"Plano Bresser\",06/1987",
-                                         "\"Data Atual\",09/1987", "2", "\"Plano Bresser\",06/1987,Cz$,1,\"10.000,00\"",
-                                         "2", "\"Plano Bresser\",06/1987,\"8,04\",07/1987,\"804,00\""};
+        std::vector<std::string> file = {"estados",
+                                         "2",
+                                         "true",
+                                         "false",
+                                         "3",
+                                         "\"Plano Bresser\",06/1987",
+                                         "\"Data Atual\",09/1987",
+                                         "2",
+                                         "\"Plano Bresser\",06/1987,Cz$,1,\"10.000,00\"",
+                                         "2",
+                                         "\"Plano Bresser\",06/1987,\"8,04\",07/1987,\"804,00\""};
         file.insert(file.end(), c.modes.begin(), c.modes.end());
         file.insert(file.end(), {"false", "2", "10/01/2000,10/01/2001,1", "false", "2", ",,,Não"});
         toolkit::writeLines(f.dir / "x.e12", file);

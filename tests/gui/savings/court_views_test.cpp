@@ -38,7 +38,8 @@ struct Harness {
     std::unique_ptr<gui::MainWindow> window;
 
     Harness() {
-        std::filesystem::copy(CORVANA_SAMPLE_DATA, data.path(), std::filesystem::copy_options::recursive);
+        std::filesystem::copy(CORVANA_SAMPLE_DATA, data.path(),
+                              std::filesystem::copy_options::recursive);
         gui::registerViews(views);
         app = std::make_unique<app::App>(ui, app::AppOptions{data.path(), prog.path(), "1.0.0.8"});
         window = std::make_unique<gui::MainWindow>(*app, ui, views);
@@ -67,7 +68,9 @@ struct Harness {
             if (a->text() == caption) return a;
         return nullptr;
     }
-    savings::SavingsWizard& model(const char* cls) { return *app->modelAs<savings::SavingsWizard>(cls); }
+    savings::SavingsWizard& model(const char* cls) {
+        return *app->modelAs<savings::SavingsWizard>(cls);
+    }
     void shot(QWidget* w, const QString& name) {
         const QByteArray dir = qgetenv("CORVANA_SCREENSHOTS");
         if (!dir.isEmpty()) w->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
@@ -81,19 +84,22 @@ struct Court {
     const char* table;
 };
 const Court kCourts[] = {
-    {"Débitos Judiciais São Paulo (mês a mês)", "TForm_tjsp_d", "Débitos Judiciais São Paulo (mês a mês)", "tjsp.tab"},
+    {"Débitos Judiciais São Paulo (mês a mês)", "TForm_tjsp_d",
+     "Débitos Judiciais São Paulo (mês a mês)", "tjsp.tab"},
     {"Débitos Judiciais MG - MT - MS - ES (mês a mês)", "TForm_tjsp_d",
      "Débitos Judiciais MG - MT - MS - ES (mês a mês)", "tjmg.tab"},
-    {"Débitos Judiciais PR (mês a mês)", "TForm_tjsp_d", "Débitos Judiciais PR (mês a mês)", "tjpr.tab"},
+    {"Débitos Judiciais PR (mês a mês)", "TForm_tjsp_d", "Débitos Judiciais PR (mês a mês)",
+     "tjpr.tab"},
     {"Débitos Judiciais PR (mês a mês - não expurgada)", "TForm_tjsp_d",
      "Débitos Judiciais PR (mês a mês - não expurgada)", "tjpre.tab"},
     {"Justiça Federal", "TForm_jf", "Justiça Federal", "jf.tab"},
-    {"Débitos Judiciais São Paulo", "TForm5", "Cálculos por Estado - Débitos Judiciais São Paulo", "t0001.tab"},
+    {"Débitos Judiciais São Paulo", "TForm5", "Cálculos por Estado - Débitos Judiciais São Paulo",
+     "t0001.tab"},
 };
 
 class CourtViewsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void eachCommandOpensItsWindowWithItsCaptionAndTable() {
         Harness h;
         QVERIFY(h.window->startUp());
@@ -106,7 +112,8 @@ private slots:
                 // The Paraná entries are defined but hidden: the command itself still works.
                 const app::Command* command = nullptr;
                 for (const auto& x : app::commandTable())
-                    if (x.place == app::Place::PopupCalcular && x.caption == c.command) command = &x;
+                    if (x.place == app::Place::PopupCalcular && x.caption == c.command)
+                        command = &x;
                 QVERIFY(command != nullptr && command->hidden);
                 QVERIFY(h.app->run(*command));
             }
@@ -116,7 +123,8 @@ private slots:
             toolkit::LoadFromFile(h.data / c.table, table);
             QCOMPARE(h.app->context().indice, table);
             QCOMPARE(h.in<QLabel>(c.window, "Label5")->text(),
-                     QString::fromStdString("Tabela atualizada até: " + table.cell(0, table.rowCount() - 1)));
+                     QString::fromStdString("Tabela atualizada até: " +
+                                            table.cell(0, table.rowCount() - 1)));
             QCOMPARE(h.in<QListWidget>(c.window, "CPlanos")->count(), 4);  // from planos.ini
             QCOMPARE(h.in<QStackedWidget>(c.window, "PageControl1")->currentIndex(), 0);
             h.click(c.window, "SpeedButton4");  // "Fechar"
@@ -187,7 +195,8 @@ private slots:
             Harness h;
             QVERIFY(h.window->startUp());
             h.action(QString::fromUtf8(command))->trigger();
-            const char* w = QString::fromUtf8(command) == "Justiça Federal" ? "TForm_jf" : "TForm_tjsp_d";
+            const char* w =
+                QString::fromUtf8(command) == "Justiça Federal" ? "TForm_jf" : "TForm_tjsp_d";
             QTRY_VERIFY(h.view(w)->isVisible());
             QVERIFY(!h.in<QRadioButton>(w, "Rtr")->isVisibleTo(h.view(w)));
             auto* pages = h.in<QStackedWidget>(w, "PageControl1");
