@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -166,6 +167,36 @@ private slots:
         h.click("TForm2", "SpeedButton5");
         QVERIFY(h.in<QRadioButton>("TForm2", "Rtr")->isChecked());
         QVERIFY(list->item(2)->checkState() == Qt::Checked);
+
+        // "Para Salvar o Cálculo Clique Aqui" on the last page: the interest statement is
+        // written, then the fresh backup is copied to the chosen name.
+        for (int i = 0; i < 6; ++i) h.click("TForm2", "SpeedButton2");
+        QCOMPARE(pages->currentIndex(), 6);
+        h.script.saveAnswers.push_back(h.data / "meu calculo");
+        h.click("TForm2", "SpeedButton8");
+        QVERIFY(h.script.messages.empty());
+        QVERIFY(std::filesystem::exists(h.data / "teste2.html"));
+        QCOMPARE(corvana::testing::readBytes(h.data / "meu calculo.e12"),
+                 corvana::testing::readBytes(h.data / "temp2.back"));
+        QCOMPARE(h.window->reportView()->currentFile(), h.data / "teste2.html");
+
+        // "Abrir Backup" brings it back after another calculation was chosen.
+        open->trigger();
+        QTRY_VERIFY(h.view("TForm2")->isVisible());
+        list->item(2)->setCheckState(Qt::Unchecked);
+        list->item(0)->setCheckState(Qt::Checked);
+        QCOMPARE(h.form2().SPlanos.cell(0, 1), std::string("Plano Bresser"));
+        h.click("TForm2", "SpeedButton18");
+        QCOMPARE(h.form2().SPlanos.cell(0, 1), std::string("Plano Collor I"));
+        QVERIFY(list->item(2)->checkState() == Qt::Checked);
+        QVERIFY(list->item(0)->checkState() == Qt::Unchecked);
+
+        // "Novo" empties the calculation and deletes the backup; the header file fills Memo1.
+        h.click("TForm2", "ToolbarButton971");
+        QVERIFY(!std::filesystem::exists(h.data / "temp2.back"));
+        QVERIFY(list->item(2)->checkState() == Qt::Unchecked);
+        QVERIFY(h.in<QPlainTextEdit>("TForm2", "Memo1")->toPlainText().startsWith("EXCELENT"));
+        QCOMPARE(pages->currentIndex(), 0);
     }
 
     void wizardMessagesAndTheYieldDialog() {
