@@ -723,10 +723,20 @@ void MainWindow::salvarFormulario() {
 }
 
 void MainWindow::updateFormatButtons() {
-    const QTextCharFormat f = wb_->currentCharFormat();
+    // A selection shows the format of its first character (a whole-paragraph selection ends
+    // on the next paragraph).
+    QTextCharFormat f = wb_->currentCharFormat();
+    const QTextCursor cursor = wb_->textCursor();
+    if (cursor.hasSelection()) {
+        QTextCursor first(wb_->document());
+        first.setPosition(std::min(cursor.selectionStart() + 1, cursor.selectionEnd()));
+        f = first.charFormat();
+    }
     bold_->setChecked(f.fontWeight() >= QFont::Bold);
     italic_->setChecked(f.fontItalic());
     underline_->setChecked(f.fontUnderline());
+    const int size = comboSize_->findData(f.fontPointSize());
+    if (size >= 0) comboSize_->setCurrentIndex(size);
     const QStringList families = f.fontFamilies().toStringList();
     if (!families.isEmpty()) {
         combofont_->blockSignals(true);
