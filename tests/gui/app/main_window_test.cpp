@@ -383,6 +383,22 @@ class MainWindowTest : public QObject {
         QVERIFY(h.wb()->toPlainText().contains("texto do formulário"));
     }
 
+    void boldOnAParagraphBeforeABoldHeadingMakesItBold() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        h.put("r.html", "<html><body><p>texto comum</p><h2>T\xedtulo</h2></body></html>");
+        h.ui.setEditingMode(true);
+        h.ui.showReport(h.data / "r.html");
+        QTextCursor c(h.wb()->document());
+        c.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);  // as a triple click
+        h.wb()->setTextCursor(c);
+        QVERIFY(!h.find<QAction>("ToolButtonNegrito")->isChecked());
+        h.find<QAction>("ToolButtonNegrito")->trigger();
+        QTextCursor first(h.wb()->document());
+        first.setPosition(1);
+        QCOMPARE(first.charFormat().fontWeight(), int(QFont::Bold));
+    }
+
     void aboutWindowShowsProductAndVersion() {
         Harness h;
         QVERIFY(h.window->startUp());
