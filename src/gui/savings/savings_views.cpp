@@ -69,9 +69,28 @@ public:
         painter->drawPixmap(option.rect.topLeft() + QPoint(25, 4), pm);
     }
 
+protected:
+    // Amounts, rates and months stand to the right, as in the report's table.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        MaskedDelegate::initStyleOption(option, index);
+        const QString text = index.data().toString();
+        bool numeric = !text.isEmpty();
+        for (const QChar ch : text)
+            if (!ch.isDigit() && ch != ',' && ch != '.' && ch != '/' && ch != '-' && ch != '%') numeric = false;
+        if (numeric) option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    }
+
 private:
     int column_;
 };
+
+// Opens a window centred on the main window the first time it is shown.
+void centreOnParent(QWidget* w) {
+    if (w->property("centred").toBool() || w->parentWidget() == nullptr) return;
+    const QRect p = w->parentWidget()->window()->geometry();
+    w->move(p.center() - QPoint(w->width() / 2, w->height() / 2));
+    w->setProperty("centred", true);
+}
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -460,6 +479,7 @@ void SavingsWizardView::refresh() {
 }
 
 void SavingsWizardView::showEvent(QShowEvent* event) {
+    centreOnParent(this);
     m_.shown();
     refresh();
     SavingsView::showEvent(event);
@@ -499,6 +519,7 @@ PlanTableView::PlanTableView(app::App& app, savings::TForm3& model, QWidget* par
 void PlanTableView::refresh() { grid_->refresh(); }
 
 void PlanTableView::showEvent(QShowEvent* event) {
+    centreOnParent(this);
     m_.shown();
     refresh();
     SavingsView::showEvent(event);
@@ -539,6 +560,7 @@ OverridesView::OverridesView(app::App& app, savings::TForm4& model, QWidget* par
 void OverridesView::refresh() { grid_->refresh(); }
 
 void OverridesView::showEvent(QShowEvent* event) {
+    centreOnParent(this);
     m_.shown();
     refresh();
     SavingsView::showEvent(event);
@@ -624,6 +646,7 @@ void PurgeYieldView::refresh() {
 }
 
 void PurgeYieldView::showEvent(QShowEvent* event) {
+    centreOnParent(this);
     run([this] { m_.shown(); });
     SavingsView::showEvent(event);
 }
