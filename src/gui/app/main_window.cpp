@@ -13,7 +13,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QAbstractTextDocumentLayout>
 #include <QPageSetupDialog>
+#include <QPainter>
+#include <QTextFrame>
+#include <memory>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -64,8 +68,7 @@ MainWindow::MainWindow(app::App& app, GuiUi& ui, const ViewRegistry& views, QWid
     setWindowIcon(programIcon());
     ui_.attach(this);
     printer_.setPageSize(QPageSize(QPageSize::A4));
-    // The document keeps its own 2 cm margin on paper; the printer adds none of its own.
-    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer_.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -625,7 +628,43 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ---- report view operations -----------------------------------------------------------
 
 void MainWindow::printDocument(QPagedPaintDevice* device) {
-    wb_->document()->print(device);
+    // The page's margins are the page settings' margins; the page number goes in the last
+    // line of each page.
+    std::unique_ptr<QTextDocument> doc(wb_->document()->clone());
+    QPainter painter(device);
+    if (!painter.isActive()) return;
+    doc->documentLayout()->setPaintDevice(device);
+    const QSizeF body = device->pageLayout().paintRectPixels(device->logicalDpiX()).size();
+    const QFont numberFont(doc->defaultFont(), device);
+    const qreal numberHeight = QFontMetricsF(numberFont).height() * 2;
+    QTextFrameFormat root = doc->rootFrame()->frameFormat();
+    root.setMargin(0);
+    doc->rootFrame()->setFrameFormat(root);
+    const QSizeF text(body.width(), body.height() - numberHeight);
+    doc->setPageSize(text);
+
+    int first = 1;
+    int last = doc->pageCount();
+    if (auto* printer = dynamic_cast<QPrinter*>(device); printer && printer->fromPage() > 0) {
+        first = std::max(first, printer->fromPage());
+        last = std::min(last, printer->toPage());
+    }
+    for (int page = first; page <= last; ++page) {
+        if (page > first) device->newPage();
+        painter.save();
+        const QRectF view(0, (page - 1) * text.height(), text.width(), text.height());
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        doc->documentLayout()->draw(&painter, context);
+        painter.restore();
+        painter.setFont(numberFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, body.height() - numberHeight, body.width(), numberHeight),
+                         Qt::AlignRight | Qt::AlignBottom, QString::number(page));
+    }
 }
 
 void MainWindow::WBImprimir() {
