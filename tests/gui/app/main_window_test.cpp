@@ -274,6 +274,33 @@ class MainWindowTest : public QObject {
                  qPrintable(out));
     }
 
+    void marginsOfThePageSettingsSetThePageCount() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        std::string rows;
+        for (int i = 0; i < 150; ++i) rows += "<tr><td>linha " + std::to_string(i) + "</td></tr>";
+        h.put("longo.html", "<html><body><table>" + rows + "</table></body></html>");
+        h.ui.showReport(h.data / "longo.html");
+        auto pages = [&](double marginMm) {
+            h.window->printer().setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm),
+                                               QPageLayout::Millimeter);
+            h.window->printToPdf(h.data / "m.pdf");
+            QProcess info;
+            info.start(QString(CORVANA_PDFTOTEXT).replace("pdftotext", "pdfinfo"),
+                       {QString::fromStdString((h.data / "m.pdf").string())});
+            info.waitForFinished(30000);
+            const auto m = QRegularExpression("Pages:\\s+(\\d+)")
+                               .match(QString::fromUtf8(info.readAllStandardOutput()));
+            return m.captured(1).toInt();
+        };
+        const int narrow = pages(10);
+        const int wide = pages(70);
+        QVERIFY2(narrow >= 2 && wide > narrow, qPrintable(QString("%1 %2").arg(narrow).arg(wide)));
+        // Every page carries its number.
+        const QString text = pdfText(h.data / "m.pdf");
+        QVERIFY(text.contains(QRegularExpression(QString("\\b%1\\s*\\f").arg(wide))));
+    }
+
     void courtReportRowsLayOutAsInABrowser() {
         // Stray row starts and a totals row opened by <tr><tbody>, as the URV report writes.
         const std::string html =
