@@ -94,6 +94,10 @@ void escapeText(std::string& out, std::string_view text, bool attribute) {
 
 bool safeAttribute(const GumboAttribute& a) {
     const auto name = lower(a.name);
+    const bool plain = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == ':';
+    });
+    if (!plain) return false;                    // a name that is really broken markup
     if (name.rfind("on", 0) == 0) return false;  // event handlers
     const auto value = lower(a.value);
     const auto start = value.find_first_not_of(" \t\r\n");

@@ -1,6 +1,7 @@
 // The main window's widgets and how they reach the main window's model.
 #include "gui/app/main_window.hpp"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
 #include <QCloseEvent>
@@ -13,11 +14,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QAbstractTextDocumentLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
-#include <QTextFrame>
-#include <memory>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -27,10 +25,12 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBlock>
+#include <QTextFrame>
 #include <QTextList>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"

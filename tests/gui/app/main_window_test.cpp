@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QTextTable>
 #include <memory>
+#include <random>
 
 #include "core/app/app.hpp"
 #include "core/app/scripted_ui.hpp"
@@ -340,6 +341,51 @@ class MainWindowTest : public QObject {
         QVERIFY(out.find("<a href=\"f.htm\">d</a>") != std::string::npos);
         QVERIFY(out.find("p{color:red}") != std::string::npos);
         QVERIFY(out.rfind("</body></html>") == out.size() - 14);
+    }
+
+    void wellFormedHtmlSurvivesByteSoup() {
+        // Random pieces of markup and bytes: always one well-formed document, never a crash.
+        const char* pieces[] = {"<table",
+                                "<tr>",
+                                "<td",
+                                ">",
+                                "</td>",
+                                "<tbody>",
+                                "</table>",
+                                "<script>",
+                                "</script",
+                                "<!--",
+                                "-->",
+                                "<p ",
+                                "a=\"",
+                                "\"",
+                                "&amp",
+                                "&#x",
+                                "\xe7",
+                                "\0",
+                                "<svg><foreignObject>",
+                                "<math>",
+                                "<frameset>",
+                                "<template>",
+                                "</html>",
+                                "<body onload=x>"};
+        std::mt19937 rng(20260101);
+        for (int i = 0; i < 3000; ++i) {
+            std::string soup;
+            const int n = static_cast<int>(rng() % 40);
+            for (int k = 0; k < n; ++k) {
+                if (rng() % 4 == 0) {
+                    soup += static_cast<char>(rng() % 256);
+                } else {
+                    soup += pieces[rng() % std::size(pieces)];
+                }
+            }
+            const std::string out = gui::wellFormedHtml(soup);
+            QVERIFY2(out.rfind("<html>", 0) == 0, soup.c_str());
+            QVERIFY2(out.size() >= 7 && out.compare(out.size() - 7, 7, "</html>") == 0,
+                     soup.c_str());
+            QVERIFY2(out.find("<script") == std::string::npos, out.c_str());
+        }
     }
 
     void fontBoxesWriteFontIniOnClickAndExit() {
