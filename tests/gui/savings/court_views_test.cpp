@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTest>
@@ -199,6 +200,8 @@ class CourtViewsTest : public QObject {
                 QString::fromUtf8(command) == "Justiça Federal" ? "TForm_jf" : "TForm_tjsp_d";
             QTRY_VERIFY(h.view(w)->isVisible());
             QVERIFY(!h.in<QRadioButton>(w, "Rtr")->isVisibleTo(h.view(w)));
+            h.click(w, "ToolbarButton971");  // "Novo": the header and footer of the data folder
+            QVERIFY(!h.model(w).Memo1.empty());
             auto* pages = h.in<QStackedWidget>(w, "PageControl1");
             h.in<QListWidget>(w, "CPlanos")->item(1)->setCheckState(Qt::Checked);
             h.type(w, "SPlanos", 1, 1, "12/1995");
@@ -216,6 +219,9 @@ class CourtViewsTest : public QObject {
             QCOMPARE(h.window->reportView()->currentFile(), report);
             QVERIFY(h.window->reportView()->toPlainText().contains(QString::fromUtf8(indices)));
             QVERIFY(h.window->reportView()->toPlainText().contains("TOTAL ="));
+            QVERIFY(h.window->reportView()->toPlainText().contains(
+                QString::fromStdString(h.model(w).Memo1.front())));
+            h.window->reportView()->verticalScrollBar()->setValue(0);
             h.shot(h.window.get(), QString(w) + "-report");
         }
     }
