@@ -13,6 +13,8 @@ expect_status(2 report --data-dir "${WORK}/data")
 expect_status(2 report --data-dir "${WORK}/data" "${WORK}/nao-existe.e12")
 expect_status(2 report --data-dir "${WORK}/nao-existe" "${CASE}/calculo.e12")
 expect_status(2 report --data-dir "${WORK}/data" "${CASE}/calculo.e12" --desconhecida)
+expect_status(2 report --data-dir "${WORK}/data" --window tjxx "${CASE}/calculo.e12")
+expect_status(2 report --data-dir "${WORK}/data" "${CASE}/calculo.e12" --window)
 expect_status(2 report --data-dir "${WORK}/data" "${CASE}/calculo.e12" -o "${WORK}/nao-existe/x.html")
 # A file that is not a calculation stops with a message.
 file(REMOVE "${WORK}/data/temp2.back")
