@@ -93,7 +93,7 @@ class TAboutBox : public WindowModel {
     std::string Copyright =
         "Cálculos judiciais: expurgos da poupança, débitos judiciais, FGTS e URV";
     std::string Comments =
-        "Os índices vêm das tabelas da pasta de dados; confira-os antes de usar.";
+        "Tecla F1: ajuda. Os índices vêm das tabelas da pasta de dados; confira-os antes de usar.";
 };
 
 }  // namespace corvana::app
