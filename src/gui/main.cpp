@@ -32,7 +32,11 @@ int main(int argc, char** argv) {
         const QByteArray utf8 = parser.value(dataDir).toUtf8();
         option = std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
     }
-    app::AppOptions options{app::dataFolder(option), app::programFolder(argv[0])};
+    // An absolute data folder, so the updater started later finds the same folder.
+    std::error_code ec;
+    std::filesystem::path data = app::dataFolder(option);
+    if (const auto abs = std::filesystem::absolute(data, ec); !ec) data = abs;
+    app::AppOptions options{data, app::programFolder(argv[0])};
 
     gui::GuiUi ui;
     app::App corvana(ui, options);
