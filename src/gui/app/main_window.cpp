@@ -234,6 +234,7 @@ QPushButton* MainWindow::addCommandButton(QWidget* parent, const Command& c) {
         return b;
     }
     if (!commandAvailable(c)) b->setEnabled(false);
+    if (c.action == Action::ReportPrint) b->setShortcut(QKeySequence::Print);
     connect(b, &QPushButton::clicked, this, [this, cmd] { trigger(*cmd); });
     return b;
 }

@@ -388,6 +388,12 @@ class MainWindowTest : public QObject {
         }
     }
 
+    void fileFiltersInQtForm() {
+        QCOMPARE(gui::qtFilter("Arquivos htm|*.htm"), QString("Arquivos htm (*.htm)"));
+        QCOMPARE(gui::qtFilter("Figuras|*.png;*.jpg|Todos|*.*"),
+                 QString("Figuras (*.png *.jpg);;Todos (*.*)"));
+    }
+
     void fontBoxesWriteFontIniOnClickAndExit() {
         Harness h;
         QVERIFY(h.window->startUp());
