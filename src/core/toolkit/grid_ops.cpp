@@ -67,16 +67,24 @@ std::string Contents2CSV(char separator, const StringGrid& grid, GridRange range
     const int top = range.top < 0 ? 0 : range.top;
     const int right = (range.right < left || range.right < 0) ? grid.colCount() - 1 : range.right;
     const int bottom = (range.bottom < top || range.bottom < 0) ? grid.rowCount() - 1 : range.bottom;
-    std::string text;
-    text.reserve(static_cast<size_t>(std::max(0, bottom - top + 1)) *
-                 static_cast<size_t>(std::max(0, right - left + 1)) * 8);
+    size_t size = 0;
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c) size += grid.cell(c, r).size() + 1;
+        size += 2;
+    }
+    std::string text(size, '\0');
+    char* out = text.data();
     for (int r = top; r <= bottom; ++r) {
         for (int c = left; c <= right; ++c) {
-            text += grid.cell(c, r);
-            text += separator;
+            const std::string& cell = grid.cell(c, r);
+            std::memcpy(out, cell.data(), cell.size());
+            out += cell.size();
+            *out++ = separator;
         }
-        text += "\r\n";
+        *out++ = '\r';
+        *out++ = '\n';
     }
+    if (isPlainAscii(text)) return text;
     return encodeText(text);
 }
 

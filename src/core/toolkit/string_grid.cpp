@@ -61,7 +61,11 @@ void StringGrid::clearRowsFrom(int firstRow) {
     if (static_cast<size_t>(firstRow) < store_.size()) store_.resize(static_cast<size_t>(firstRow));
 }
 
-void StringGrid::clear() { store_.clear(); }
+void StringGrid::clear() {
+    // Keeps the storage: the shared index grid is cleared and refilled by every command.
+    for (auto& r : store_)
+        for (auto& cell : r) cell.clear();
+}
 
 std::vector<std::string>& StringGrid::rowCells(int row, int minCols) {
     const auto ur = static_cast<size_t>(std::max(0, row));
