@@ -23,6 +23,7 @@
 #include "gui/app/main_window.hpp"
 #include "gui/app/report_view.hpp"
 #include "gui/app/views.hpp"
+#include "savings_gui_harness.hpp"
 #include "test_support.hpp"
 
 using namespace corvana;
@@ -30,49 +31,7 @@ using corvana::testing::TempDir;
 
 namespace {
 
-struct Harness {
-    TempDir data;
-    TempDir prog;
-    app::ScriptedUi script;
-    gui::GuiUi ui{&script};
-    std::unique_ptr<app::App> app;
-    gui::ViewRegistry views;
-    std::unique_ptr<gui::MainWindow> window;
-
-    Harness() {
-        std::filesystem::copy(CORVANA_SAMPLE_DATA, data.path(), std::filesystem::copy_options::recursive);
-        gui::registerViews(views);
-        app = std::make_unique<app::App>(ui, app::AppOptions{data.path(), prog.path(), "1.0.0.8"});
-        window = std::make_unique<gui::MainWindow>(*app, ui, views);
-        window->resize(1200, 800);
-        window->show();
-    }
-    QWidget* view(const char* cls) { return window->view(cls); }
-    template <class T>
-    T* in(const char* cls, const char* name) {
-        return view(cls)->findChild<T*>(name);
-    }
-    void click(const char* cls, const char* name) {
-        auto* b = in<QPushButton>(cls, name);
-        QVERIFY2(b != nullptr, name);
-        QVERIFY2(b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    // Types a cell through the table's own model, as the editor commits it.
-    void type(const char* cls, const char* grid, int row, int col, const QString& text) {
-        auto* t = in<QTableView>(cls, grid);
-        QVERIFY2(t != nullptr, grid);
-        t->setFocus();
-        QVERIFY(t->model()->setData(t->model()->index(row, col), text));
-    }
-    savings::TForm2& form2() { return *app->modelAs<savings::TForm2>("TForm2"); }
-    void shot(const char* cls, const QString& name) {
-        const QByteArray dir = qgetenv("CORVANA_SCREENSHOTS");
-        if (dir.isEmpty()) return;
-        QWidget* w = cls == nullptr ? static_cast<QWidget*>(window.get()) : view(cls);
-        w->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
-    }
-};
+using Harness = corvana::testing::SavingsGuiHarness;
 
 class SavingsRoadTest : public QObject {
     Q_OBJECT
@@ -155,7 +114,7 @@ private slots:
         QTRY_VERIFY(!h.view("TForm2")->isVisible());
         QCOMPARE(h.window->reportView()->currentFile(), report);
         QVERIFY(h.window->reportView()->toPlainText().contains("TOTAL ="));
-        h.shot(nullptr, "report");
+        h.shot(h.window.get(), "report");
         QVERIFY(h.script.messages.empty());
 
         // "Abrir" brings a saved calculation back into the window.
