@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/toolkit/error.hpp"
 
 using namespace corvana::toolkit;
@@ -127,6 +129,15 @@ TEST(Formatfloatx, HardRoundingCases) {
         SCOPED_TRACE(c.mask);
         EXPECT_EQ(formatfloatx(c.mask, c.value), c.want) << static_cast<double>(c.value);
     }
+}
+
+TEST(Formatfloatx, EighteenDigitsDecideBeforeTheHalfRounding) {
+    // Just below 0,125 the expansion is 0,124999999999999999993…; taken to 18 digits it is
+    // 0,125000000000000000, which then rounds away from zero.
+    EXPECT_EQ(formatfloatx("#,##0.00", std::nextafter(0.125L, 0.0L)), "0,13");
+    EXPECT_EQ(formatfloatx("#,##0.00", -std::nextafter(0.125L, 0.0L)), "-0,13");
+    // Further below, the 18 digits keep the 4 and the value rounds down.
+    EXPECT_EQ(formatfloatx("#,##0.00", 0.124999999999999L), "0,12");
 }
 
 TEST(Formatafloat, DigitsEnterFromTheRight) {
