@@ -595,6 +595,9 @@ QWidget* MainWindow::view(const std::string& className) const {
 
 void MainWindow::showView(const std::string& className) {
     if (QWidget* v = view(className)) {
+        // A command may have re-captioned a window that is already open (the state-court
+        // window serves several courts).
+        if (const auto* m = app_.model(className)) v->setWindowTitle(q(m->caption()));
         if (!v->property("corvanaPlaced").toBool()) {
             // The first showing puts the window over the middle of the main window.
             v->move(frameGeometry().center() - v->rect().center());

@@ -88,6 +88,24 @@ class CourtViewsTest : public QObject {
         QVERIFY(h.script.messages.empty());
     }
 
+    // A court command run while the state-court window stays open gives the open window the
+    // new court's caption, as its report will carry that court's "Índices usados" line.
+    void courtCommandReCaptionsTheOpenWindow() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        const char* w = "TForm_tjsp_d";
+        const char* const commands[] = {"Débitos Judiciais MG - MT - MS - ES (mês a mês)",
+                                        "Débitos Judiciais São Paulo (mês a mês)",
+                                        "Débitos Judiciais MG - MT - MS - ES (mês a mês)"};
+        for (const char* command : commands) {
+            h.action(QString::fromUtf8(command))->trigger();
+            QTRY_VERIFY(h.view(w)->isVisible());
+            QCOMPARE(QString::fromStdString(h.model(w).caption()), QString::fromUtf8(command));
+            QCOMPARE(h.view(w)->windowTitle(), QString::fromUtf8(command));
+        }
+        QVERIFY(h.script.messages.empty());
+    }
+
     // The factor window: no index overrides, interest modes instead of the month-by-month group,
     // no amortisation page; compound interest; the report shown in the main window.
     void saoPauloFactorsToTheReport() {
