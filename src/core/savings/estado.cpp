@@ -24,6 +24,9 @@ SavingsVariant estadoVariant() {
     v.tableFile = TForm5::kTable;
     v.backupFile = "tempsp.back";
     v.acceptedTags = v.acceptedBackupTags = {v.versionTag = "estados"};
+    // "Novo" keeps tempsp.back for "Abrir Backup" and leaves temp2.back, which belongs to the
+    // daily-savings and state-court windows, alone.
+    v.novoDeletesBackup = false;
     // Like the savings window, the balance takes the plan table's currency.
     v.currencyFromPlanTable = true;
     v.closesOnShow = {"TForm2", "TForm7"};

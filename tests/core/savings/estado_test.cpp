@@ -197,6 +197,27 @@ TEST(EstadosFile, RoundTripKeepsCompoundInterestAndLoadsItsOwnMemos) {
     EXPECT_EQ(w.STJuros.cell(3, 1), "11,57");
 }
 
+// "Novo" starts a new calculation without throwing away a backup: neither this window's last
+// calculation nor the one the daily-savings and state-court windows keep in temp2.back.
+TEST(EstadosFile, NovoKeepsEveryBackup) {
+    Estado f;
+    auto& w = f.sp();
+    ASSERT_TRUE(f.walkToSpreadsheet());
+    w.SpeedButton3Click();
+    toolkit::writeLines(f.dir / "temp2.back", {"Vers 1.21", "0"});
+    const auto saved = toolkit::readFileBytes(f.dir / "tempsp.back");
+    w.ToolbarButton971Click();
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "temp2.back"));
+    ASSERT_TRUE(std::filesystem::exists(f.dir / "tempsp.back"));
+    EXPECT_EQ(toolkit::readFileBytes(f.dir / "tempsp.back"), saved);
+    EXPECT_FALSE(w.CPlanos.checked(0));
+    // "Abrir Backup" brings the last calculation back.
+    w.SpeedButton18Click();
+    EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_TRUE(w.CPlanos.checked(0));
+    EXPECT_EQ(w.SSaldo.cell(4, 1), "10.000,00");
+}
+
 TEST(EstadosFile, InterestModeLines) {
     struct Case {
         std::vector<std::string> modes;  // compound, simple, month by month
