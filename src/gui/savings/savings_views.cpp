@@ -193,6 +193,13 @@ SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& mode
     refresh();
 }
 
+SavingsWizardView::~SavingsWizardView() {
+    // The grids go after this window: an editor still open commits its text while they are
+    // destroyed, and that text must not call back into a window that is no longer there.
+    for (auto* gm : grids_) gm->setCellEdited({});
+    for (const auto& [view, name] : gridNames_) view->removeEventFilter(this);
+}
+
 QTableView* SavingsWizardView::grid(toolkit::StringGrid* g, const QString& name, QSet<int> readOnly,
                                     const QList<QPair<QString, QString>>& masks) {
     GridModel* gm = nullptr;
@@ -500,7 +507,9 @@ PlanTableView::PlanTableView(app::App& app, savings::TForm3& model, QWidget* par
     auto* layout = new QVBoxLayout(this);
     view_ = table(&m_.SPlanosini, "SPlanosini", {}, {{"Data", kMonthMask}}, &grid_);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) { m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row())); });
+            [this](const QModelIndex& index) {
+                if (index.isValid()) m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));
+            });
     layout->addWidget(view_, 1);
     auto* bar = new QHBoxLayout;
     auto* nova = button("Button1", "Nova Linha", this);
@@ -536,6 +545,11 @@ OverridesView::OverridesView(app::App& app, savings::TForm4& model, QWidget* par
     view_ = table(&m_.SPlanosini, "SPlanosini", {2}, {}, &grid_);
     view_->setItemDelegate(new SimNaoDelegate(2, view_));
     static_cast<MaskedDelegate*>(view_->itemDelegate())->setMaskForHeader("Data", kMonthMask);
+    // The cell reached by mouse or keyboard is the one "Excluir Linha" acts on.
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (index.isValid()) m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));
+            });
     connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         run([this, index] {
             m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));

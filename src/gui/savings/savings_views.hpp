@@ -67,6 +67,7 @@ class SavingsWizardView : public SavingsView {
 public:
     SavingsWizardView(app::App& app, savings::SavingsWizard& model, QWidget* parent,
                       WizardLook look = {});
+    ~SavingsWizardView() override;
     void refresh() override;
 
 protected:

@@ -1,0 +1,92 @@
+// Cells of the savings windows typed through their real editors, and the grids' rules that
+// run when the focus leaves them.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableView>
+#include <QTest>
+
+#include "core/savings/config.hpp"
+#include "savings_gui_harness.hpp"
+
+using namespace corvana;
+
+namespace {
+
+using Harness = corvana::testing::SavingsGuiHarness;
+
+// Opens the editor of a cell and types the keys; the editor stays open.
+QLineEdit* startTyping(QTableView* view, int row, int col, const QString& keys) {
+    const QModelIndex index = view->model()->index(row, col);
+    view->setFocus();
+    view->setCurrentIndex(index);
+    view->edit(index);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (editor == nullptr) return nullptr;
+    editor->selectAll();
+    QTest::keyClicks(editor, keys);
+    return editor;
+}
+
+// Types into a cell and presses Enter; returns the text the grid then holds.
+QString typeInEditor(QTableView* view, int row, int col, const QString& keys) {
+    QLineEdit* editor = startTyping(view, row, col, keys);
+    if (editor == nullptr) return "<no editor>";
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the delegate commits on the next turn of the loop
+    return view->model()->data(view->model()->index(row, col)).toString();
+}
+
+class SavingsCellsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void windowClosesWithAnEditorOpen() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        h.form2().show();
+        QTRY_VERIFY(h.view("TForm2")->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(h.view("TForm2")));
+        h.in<QListWidget>("TForm2", "CPlanos")->item(0)->setCheckState(Qt::Checked);
+        auto* splanos = h.in<QTableView>("TForm2", "SPlanos");
+        QCOMPARE(typeInEditor(splanos, 1, 1, "121990"), QString("12/1990"));
+        QVERIFY(startTyping(splanos, 1, 1, "011991") != nullptr);
+        // The program ends here with the editor open: its text must not reach a window
+        // that is being destroyed.
+    }
+
+    // "Excluir Linha" deletes the row the user moved to, by mouse or by keyboard.
+    void dialogsDeleteTheRowReachedByKeyboard() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        auto& form4 = *h.app->modelAs<savings::TForm4>("TForm4");
+        form4.SPlanosini.setRowCount(4);
+        form4.SPlanosini.setRow(1, {"03/1990", "0", "Não"});
+        form4.SPlanosini.setRow(2, {"04/1990", "0", "Sim"});
+        form4.SPlanosini.setRow(3, {"05/1990", "0", "Não"});
+        form4.show();
+        QTRY_VERIFY(h.view("TForm4")->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(h.view("TForm4")));
+        auto* grid = h.in<QTableView>("TForm4", "SPlanosini");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Up);
+        QCOMPARE(grid->currentIndex().row(), 1);
+        h.click("TForm4", "Button3");  // "Excluir Linha"
+        QCOMPARE(form4.SPlanosini.rowCount(), 3);
+        QCOMPARE(form4.SPlanosini.cell(0, 1), std::string("03/1990"));
+        QCOMPARE(form4.SPlanosini.cell(0, 2), std::string("05/1990"));
+        // A click on the month (a command, after which the window is redrawn) picks the row too.
+        const QPoint last = grid->visualRect(grid->model()->index(1, 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, last);
+        h.click("TForm4", "Button3");
+        QCOMPARE(form4.SPlanosini.rowCount(), 2);
+        QCOMPARE(form4.SPlanosini.cell(0, 1), std::string("03/1990"));
+    }
+};
+
+}  // namespace
+
+QTEST_MAIN(SavingsCellsTest)
+#include "savings_cells_test.moc"
