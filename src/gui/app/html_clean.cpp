@@ -92,6 +92,100 @@ void escapeText(std::string& out, std::string_view text, bool attribute) {
     }
 }
 
+// Border shorthands ("border-bottom: solid 1px #d8d8d8") written out as the longhand
+// properties the view understands; it reads a shorthand as a black border of no width.
+bool isBorderStyle(std::string_view word) {
+    static constexpr std::array<std::string_view, 10> styles = {
+        "none", "hidden", "dotted", "dashed", "solid", "double", "groove", "ridge", "inset", "outset"};
+    return std::find(styles.begin(), styles.end(), lower(word)) != styles.end();
+}
+
+bool isBorderWidth(std::string_view word) {
+    const auto w = lower(word);
+    return w == "thin" || w == "medium" || w == "thick" ||
+           (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) || w[0] == '.'));
+}
+
+std::string trimmed(std::string_view s) {
+    const auto b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string_view::npos) return {};
+    const auto e = s.find_last_not_of(" \t\r\n");
+    return std::string(s.substr(b, e - b + 1));
+}
+
+// The longhands of one shorthand value; `side` is "" or "-top", "-right", "-bottom", "-left".
+std::string borderLonghands(std::string_view side, std::string_view value) {
+    std::string style, width, color;
+    std::string word;
+    int depth = 0;
+    auto flush = [&] {
+        if (word.empty()) return;
+        if (depth == 0 && style.empty() && isBorderStyle(word)) {
+            style = word;
+        } else if (depth == 0 && width.empty() && isBorderWidth(word)) {
+            width = word;
+        } else {
+            color += (color.empty() ? "" : " ") + word;
+        }
+        word.clear();
+    };
+    for (const char c : value) {
+        if (c == '(') ++depth;
+        if (c == ')' && depth > 0) --depth;
+        if (depth == 0 && std::isspace(static_cast<unsigned char>(c))) {
+            flush();
+        } else {
+            word += c;
+        }
+    }
+    flush();
+    const std::string prefix = "border" + std::string(side);
+    std::string out;
+    // What the shorthand leaves out takes the initial values: no style, medium, black.
+    out += prefix + "-style: " + (style.empty() ? "none" : style) + "; ";
+    out += prefix + "-width: " + (width.empty() ? "medium" : width) + "; ";
+    out += prefix + "-color: " + (color.empty() ? "black" : color);
+    return out;
+}
+
+std::string expandBorderShorthands(std::string_view css) {
+    if (css.find("border") == std::string_view::npos) return std::string(css);
+    static constexpr std::array<std::string_view, 5> sides = {"", "-top", "-right", "-bottom",
+                                                              "-left"};
+    std::string out;
+    size_t i = 0;
+    while (i < css.size()) {
+        const size_t at = css.find("border", i);
+        if (at == std::string_view::npos) break;
+        // A property name starts a declaration: after "{", ";", blank or the text's start.
+        const bool starts = at == 0 || css[at - 1] == '{' || css[at - 1] == ';' ||
+                            std::isspace(static_cast<unsigned char>(css[at - 1]));
+        size_t nameEnd = at + 6;
+        std::string_view side;
+        for (const auto s : sides) {
+            if (!s.empty() && css.substr(nameEnd, s.size()) == s) {
+                const char next = nameEnd + s.size() < css.size() ? css[nameEnd + s.size()] : ';';
+                if (next == ':' || std::isspace(static_cast<unsigned char>(next))) side = s;
+            }
+        }
+        nameEnd += side.size();
+        size_t colon = nameEnd;
+        while (colon < css.size() && std::isspace(static_cast<unsigned char>(css[colon]))) ++colon;
+        if (!starts || colon >= css.size() || css[colon] != ':') {
+            out.append(css.substr(i, nameEnd - i));
+            i = nameEnd;
+            continue;
+        }
+        size_t end = colon + 1;
+        while (end < css.size() && css[end] != ';' && css[end] != '}') ++end;
+        out.append(css.substr(i, at - i));
+        out += borderLonghands(side, trimmed(css.substr(colon + 1, end - colon - 1)));
+        i = end;
+    }
+    out.append(css.substr(i));
+    return out;
+}
+
 bool safeAttribute(const GumboAttribute& a) {
     const auto name = lower(a.name);
     const bool plain = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
@@ -141,7 +235,7 @@ void write(std::string& out, const GumboNode* node) {
         case GUMBO_NODE_CDATA:
             if (node->parent != nullptr && node->parent->type == GUMBO_NODE_ELEMENT &&
                 node->parent->v.element.tag == GUMBO_TAG_STYLE) {
-                out += node->v.text.text;  // style sheets are raw text
+                out += expandBorderShorthands(node->v.text.text);  // style sheets are raw text
             } else {
                 escapeText(out, node->v.text.text, false);
             }
@@ -164,7 +258,8 @@ void write(std::string& out, const GumboNode* node) {
         out += ' ';
         out += lower(a->name);
         out += "=\"";
-        escapeText(out, a->value, true);
+        escapeText(out, lower(a->name) == "style" ? expandBorderShorthands(a->value) : a->value,
+                   true);
         out += '"';
     }
     out += '>';

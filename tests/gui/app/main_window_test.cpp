@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QTextTable>
 #include <memory>
 #include <random>
@@ -341,6 +343,50 @@ class MainWindowTest : public QObject {
         QVERIFY(out.find("<a href=\"f.htm\">d</a>") != std::string::npos);
         QVERIFY(out.find("p{color:red}") != std::string::npos);
         QVERIFY(out.rfind("</body></html>") == out.size() - 14);
+    }
+
+    // The cell borders of the court reports' style block ("border-bottom: solid 1px #d8d8d8")
+    // come out thin and grey, as in a browser, not as black borders of no width.
+    void cellBordersOfTheReportStyleSheets() {
+        struct Case {
+            const char* css;
+            qreal bottom, left, top;
+            const char* bottomColor;
+            QTextFrameFormat::BorderStyle bottomStyle;
+        };
+        const Case cases[] = {
+            {"td\t{\n\tborder-bottom: solid 1px #d8d8d8;\n\tborder-left: solid 1px #d8d8d8;\n\t}", 1, 1,
+             0, "#d8d8d8", QTextFrameFormat::BorderStyle_Solid},
+            {"td {border-bottom:2px dashed slategray}", 2, 0, 0, "#708090",
+             QTextFrameFormat::BorderStyle_Dashed},
+            {"td {border: solid 1px rgb(216, 216, 216)}", 1, 1, 1, "#d8d8d8",
+             QTextFrameFormat::BorderStyle_Solid},
+            {"td {border-bottom-style: solid; border-bottom-width: 3px; border-bottom-color: red}", 3,
+             0, 0, "#ff0000", QTextFrameFormat::BorderStyle_Solid},
+        };
+        for (const auto& c : cases) {
+            const std::string html = std::string("<html><head><style>") + c.css +
+                                     "</style></head><body><table border =0  span><tr><td>1,00</td>"
+                                     "</tr></table></body></html>";
+            QTextDocument doc;
+            doc.setHtml(QString::fromStdString(gui::wellFormedHtml(html)));
+            QTextTable* table = nullptr;
+            for (auto it = doc.rootFrame()->begin(); !it.atEnd() && table == nullptr; ++it)
+                table = qobject_cast<QTextTable*>(it.currentFrame());
+            QVERIFY2(table != nullptr, c.css);
+            const QTextTableCellFormat f = table->cellAt(0, 0).format().toTableCellFormat();
+            QCOMPARE(f.bottomBorder(), c.bottom);
+            QCOMPARE(f.leftBorder(), c.left);
+            QCOMPARE(f.topBorder(), c.top);
+            QCOMPARE(f.bottomBorderStyle(), c.bottomStyle);
+            QCOMPARE(f.bottomBorderBrush().color().name(), QString(c.bottomColor));
+        }
+        // Other declarations pass untouched.
+        const std::string out = gui::wellFormedHtml(
+            "<style>table {border-collapse: collapse; border-top-width: 2px}</style>"
+            "<p style=\"font-size:8.0pt;font-family:Arial\">x</p>");
+        QVERIFY(out.find("border-collapse: collapse; border-top-width: 2px") != std::string::npos);
+        QVERIFY(out.find("style=\"font-size:8.0pt;font-family:Arial\"") != std::string::npos);
     }
 
     void wellFormedHtmlSurvivesByteSoup() {
