@@ -92,6 +92,17 @@ void centreOnParent(QWidget* w) {
     w->setProperty("centred", true);
 }
 
+// Shows two options of one group as the model holds them, both cleared included (an older
+// calculation file leaves the index-basis pair without a choice).
+void showOptions(QRadioButton* a, bool onA, QRadioButton* b, bool onB) {
+    QButtonGroup* group = a->group();
+    const bool exclusive = group != nullptr && group->exclusive();
+    if (group != nullptr) group->setExclusive(false);
+    a->setChecked(onA);
+    b->setChecked(onB);
+    if (group != nullptr) group->setExclusive(exclusive);
+}
+
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -468,12 +479,9 @@ void SavingsWizardView::refresh() {
     }
     for (int i = 0; i < cplanos_->count(); ++i)
         cplanos_->item(i)->setCheckState(m_.CPlanos.checked(i) ? Qt::Checked : Qt::Unchecked);
-    rtr_->setChecked(m_.Rtr);
-    rpoup_->setChecked(m_.Rpoup);
-    rsemjuros_->setChecked(m_.Rsemjuros);
-    rcomjuros_->setChecked(m_.RComjuros);
-    rsimples_->setChecked(m_.Rsimples);
-    rcomposto_->setChecked(m_.Rcomposto);
+    showOptions(rtr_, m_.Rtr, rpoup_, m_.Rpoup);
+    showOptions(rsemjuros_, m_.Rsemjuros, rcomjuros_, m_.RComjuros);
+    showOptions(rsimples_, m_.Rsimples, rcomposto_, m_.Rcomposto);
     rsemjuros_->setEnabled(m_.jurosOptionsEnabled);
     rcomjuros_->setEnabled(m_.jurosOptionsEnabled);
     cprorata_->setChecked(m_.Cprorata);

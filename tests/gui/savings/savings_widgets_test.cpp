@@ -1,12 +1,14 @@
-// Cells of the savings windows typed through their real editors, and the grids' rules that
-// run when the focus leaves them.
+// The savings windows' widgets against their models: cells typed through the real editors,
+// rows picked by keyboard, options shown as the model holds them.
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 
 #include "core/savings/config.hpp"
+#include "core/toolkit/text_file.hpp"
 #include "savings_gui_harness.hpp"
 
 using namespace corvana;
@@ -37,7 +39,7 @@ QString typeInEditor(QTableView* view, int row, int col, const QString& keys) {
     return view->model()->data(view->model()->index(row, col)).toString();
 }
 
-class SavingsCellsTest : public QObject {
+class SavingsWidgetsTest : public QObject {
     Q_OBJECT
 private slots:
     void windowClosesWithAnEditorOpen() {
@@ -84,9 +86,37 @@ private slots:
         QCOMPARE(form4.SPlanosini.rowCount(), 2);
         QCOMPARE(form4.SPlanosini.cell(0, 1), std::string("03/1990"));
     }
+
+    // A file of the older layout has no index-basis lines: both options end up cleared, and
+    // the window shows them cleared.
+    void olderFileShowsBothBasisOptionsCleared() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        auto lines = toolkit::readLines(std::filesystem::path(CORVANA_SAMPLE_DATA).parent_path() /
+                                        "examples" / "exemplo-poupanca.e12");
+        lines.front() = "Vers 1.2";
+        lines.resize(lines.size() - 2);
+        toolkit::writeLines(h.data / "antigo.e12", lines);
+        h.form2().show();
+        QTRY_VERIFY(h.view("TForm2")->isVisible());
+        auto* rtr = h.in<QRadioButton>("TForm2", "Rtr");
+        auto* rpoup = h.in<QRadioButton>("TForm2", "Rpoup");
+        QTest::mouseClick(rtr, Qt::LeftButton, {}, QPoint(6, rtr->height() / 2));
+        QVERIFY(rtr->isChecked());
+        h.script.openAnswers.push_back(h.data / "antigo.e12");
+        h.click("TForm2", "SpeedButton5");  // "Abrir"
+        QVERIFY(h.script.messages.empty());
+        QVERIFY(!h.form2().Rtr && !h.form2().Rpoup);
+        QVERIFY(!rtr->isChecked());
+        QVERIFY(!rpoup->isChecked());
+        // Choosing one again works as before.
+        QTest::mouseClick(rpoup, Qt::LeftButton, {}, QPoint(6, rpoup->height() / 2));
+        QVERIFY(h.form2().Rpoup && !h.form2().Rtr);
+        QVERIFY(rpoup->isChecked() && !rtr->isChecked());
+    }
 };
 
 }  // namespace
 
-QTEST_MAIN(SavingsCellsTest)
-#include "savings_cells_test.moc"
+QTEST_MAIN(SavingsWidgetsTest)
+#include "savings_widgets_test.moc"
