@@ -118,7 +118,19 @@ SavingsView::SavingsView(app::App& app, QWidget* parent) : QWidget(parent), app_
     all().push_back(this);
 }
 
-SavingsView::~SavingsView() { std::erase(all(), this); }
+SavingsView::~SavingsView() {
+    // The children lose the focus while they are destroyed: no leaving rule runs then.
+    for (const auto& c : leaving_) disconnect(c);
+    std::erase(all(), this);
+}
+
+void SavingsView::whenLeft(QTableView* view, std::function<void()> rule) {
+    const auto inside = [view](const QWidget* w) { return w != nullptr && (w == view || view->isAncestorOf(w)); };
+    leaving_.push_back(connect(qApp, &QApplication::focusChanged, this,
+                               [this, inside, rule = std::move(rule)](QWidget* old, QWidget* now) {
+                                   if (inside(old) && !inside(now)) run(rule);
+                               }));
+}
 
 std::vector<SavingsView*>& SavingsView::all() {
     static std::vector<SavingsView*> views;
@@ -518,6 +530,7 @@ PlanTableView::PlanTableView(app::App& app, savings::TForm3& model, QWidget* par
             [this](const QModelIndex& index) {
                 if (index.isValid()) m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));
             });
+    whenLeft(view_, [this] { m_.SPlanosiniExit(); });
     layout->addWidget(view_, 1);
     auto* bar = new QHBoxLayout;
     auto* nova = button("Button1", "Nova Linha", this);
@@ -564,6 +577,7 @@ OverridesView::OverridesView(app::App& app, savings::TForm4& model, QWidget* par
             m_.SPlanosiniClick();
         });
     });
+    whenLeft(view_, [this] { m_.SPlanosiniExit(); });
     layout->addWidget(view_, 1);
     auto* bar = new QHBoxLayout;
     auto* gravar = button("Button1", "Gravar", this);

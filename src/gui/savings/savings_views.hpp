@@ -45,10 +45,14 @@ protected:
     // A grid in a table view with its masks; `name` is the grid's domain name.
     QTableView* table(toolkit::StringGrid* grid, const QString& name, QSet<int> readOnly,
                       const QList<QPair<QString, QString>>& masks, GridModel** model);
+    // Runs `rule` (through the error wrapper) whenever the focus leaves the table and its
+    // cell editor: the grid's leaving rule.
+    void whenLeft(QTableView* view, std::function<void()> rule);
     app::App& app_;
 
 private:
     static std::vector<SavingsView*>& all();
+    std::vector<QMetaObject::Connection> leaving_;
 };
 
 // What the windows of the savings family show differently (the pages follow the model's

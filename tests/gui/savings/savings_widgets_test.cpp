@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 
 #include "core/savings/config.hpp"
+#include "core/savings/unit3.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "savings_gui_harness.hpp"
 
@@ -85,6 +87,32 @@ private slots:
         h.click("TForm4", "Button3");
         QCOMPARE(form4.SPlanosini.rowCount(), 2);
         QCOMPARE(form4.SPlanosini.cell(0, 1), std::string("03/1990"));
+    }
+
+    // Leaving the grid of "Incluir Expurgo" or "Aplicar Expurgos" tidies its months, before
+    // any "Gravar": the calculator reads both grids as they stand.
+    void dialogGridsTidyTheirMonthsWhenLeft() {
+        struct Case {
+            const char* cls;
+            int col;
+        };
+        for (const Case c : {Case{"TForm3", 1}, Case{"TForm4", 0}}) {
+            Harness h;  // a fresh program each: the offscreen platform activates one window
+            QVERIFY(h.window->startUp());
+            QWidget* dialog = h.view(c.cls);
+            if (std::string(c.cls) == "TForm3")
+                h.app->modelAs<savings::TForm3>(c.cls)->show();
+            else
+                h.app->modelAs<savings::TForm4>(c.cls)->show();
+            QTRY_VERIFY(dialog->isVisible());
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            auto* grid = h.in<QTableView>(c.cls, "SPlanosini");
+            QString committed = typeInEditor(grid, 0, c.col, "131989");
+            QCOMPARE(committed, QString("13/1989"));  // still in the grid: no rule yet
+            h.in<QPushButton>(c.cls, "Button4")->setFocus();  // "Fechar" takes the focus
+            QCOMPARE(grid->model()->data(grid->model()->index(0, c.col)).toString(), QString("12/1989"));
+            QVERIFY(h.script.messages.empty());
+        }
     }
 
     // A file of the older layout has no index-basis lines: both options end up cleared, and
