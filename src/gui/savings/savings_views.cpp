@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabWidget>
@@ -703,6 +704,15 @@ February1989View::February1989View(app::App& app, savings::TForm8& model, QWidge
     auto* fechar = button("Button1", "Fechar", this);
     connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.FecharClick(); }); });
     layout->addWidget(fechar, 0, Qt::AlignRight);
+}
+
+void February1989View::showEvent(QShowEvent* event) {
+    // The notice opens centred on the desktop the first time, not on the main window.
+    if (!property("centred").toBool() && screen() != nullptr) {
+        move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        setProperty("centred", true);
+    }
+    SavingsView::showEvent(event);
 }
 
 // ---- registration ----------------------------------------------------------------------

@@ -161,6 +161,9 @@ public:
     February1989View(app::App& app, savings::TForm8& model, QWidget* parent);
     void refresh() override {}
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     savings::TForm8& m_;
 };

@@ -5,10 +5,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 
 #include "core/savings/config.hpp"
+#include "core/savings/info.hpp"
 #include "core/savings/unit3.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "savings_gui_harness.hpp"
@@ -141,6 +143,18 @@ private slots:
         QTest::mouseClick(rpoup, Qt::LeftButton, {}, QPoint(6, rpoup->height() / 2));
         QVERIFY(h.form2().Rpoup && !h.form2().Rtr);
         QVERIFY(rpoup->isChecked() && !rtr->isChecked());
+    }
+
+    // "Fevereiro de 1989" opens centred on the desktop, wherever the main window stands.
+    void februaryNoticeOpensCentredOnTheDesktop() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        h.window->move(0, 0);
+        h.app->modelAs<savings::TForm8>("TForm8")->show();
+        QWidget* notice = h.view("TForm8");
+        QTRY_VERIFY(notice->isVisible());
+        const QPoint off = notice->geometry().center() - notice->screen()->availableGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 2, qPrintable(QString("off by %1,%2").arg(off.x()).arg(off.y())));
     }
 };
 
