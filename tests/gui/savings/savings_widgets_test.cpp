@@ -113,6 +113,11 @@ private slots:
             QCOMPARE(committed, QString("13/1989"));  // still in the grid: no rule yet
             h.in<QPushButton>(c.cls, "Button4")->setFocus();  // "Fechar" takes the focus
             QCOMPARE(grid->model()->data(grid->model()->index(0, c.col)).toString(), QString("12/1989"));
+            // Leaving straight from an open editor: its text is committed, then tidied.
+            QVERIFY(startTyping(grid, 0, c.col, "001990") != nullptr);
+            h.in<QPushButton>(c.cls, "Button4")->setFocus();
+            QCoreApplication::processEvents();
+            QCOMPARE(grid->model()->data(grid->model()->index(0, c.col)).toString(), QString(""));
             QVERIFY(h.script.messages.empty());
         }
     }
