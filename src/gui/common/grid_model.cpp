@@ -7,7 +7,7 @@
 namespace corvana::gui {
 
 GridModel::GridModel(toolkit::StringGrid* grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid) {}
+    : QAbstractTableModel(parent), grid_(grid), shownRows_(rowCount()), shownCols_(columnCount()) {}
 
 int GridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
@@ -56,7 +56,16 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 }
 
 void GridModel::refresh() {
+    // Same shape: only texts changed, so the views keep their current cell and selection.
+    if (rowCount() == shownRows_ && columnCount() == shownCols_) {
+        if (shownRows_ > 0 && shownCols_ > 0)
+            emit dataChanged(index(0, 0), index(shownRows_ - 1, shownCols_ - 1));
+        if (shownCols_ > 0) emit headerDataChanged(Qt::Horizontal, 0, shownCols_ - 1);
+        return;
+    }
     beginResetModel();
+    shownRows_ = rowCount();
+    shownCols_ = columnCount();
     endResetModel();
 }
 

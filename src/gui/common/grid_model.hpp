@@ -42,6 +42,8 @@ private:
     toolkit::StringGrid* grid_;
     QSet<int> readOnly_;
     std::function<void(int, int)> cellEdited_;
+    int shownRows_ = 0;  // the shape the views last learnt
+    int shownCols_ = 0;
 };
 
 // Edits a cell with a QLineEdit whose input mask is chosen by the column's header text

@@ -31,6 +31,23 @@ private slots:
         QCOMPARE(model.columnCount(), 3);
     }
 
+    void refreshKeepsTheCurrentCellWhenOnlyTextsChanged() {
+        StringGrid g(2, 3);
+        g.setRow(0, {"Nome", "Saldo"});
+        GridModel model(&g);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QTableView view;
+        view.setModel(&model);
+        view.setCurrentIndex(model.index(1, 1));
+        g.setCell(1, 2, "804,00");
+        model.refresh();
+        QCOMPARE(view.currentIndex(), model.index(1, 1));
+        QCOMPARE(model.data(model.index(1, 1)).toString(), QString("804,00"));
+        g.setRowCount(5);
+        model.refresh();
+        QCOMPARE(model.rowCount(), 4);
+    }
+
     void editsGoIntoTheGridAndReportTheCell() {
         StringGrid g(3, 3);
         g.setRow(0, {"Nome", "Data", "Saldo"});
