@@ -112,9 +112,12 @@ void TForm3::GravarClick() {
     g.setColCount(cols);
     toolkit::SaveToFile(ctx_.file(kFile), g);
     SPlanosini = g;
+    refillPlanLists();
+}
+
+void TForm3::refillPlanLists() {
     if (planList != nullptr) fillPlanList(*planList, SPlanosini);
     for (auto* list : otherPlanLists) fillPlanList(*list, SPlanosini);
-    if (planListChanged) planListChanged();
 }
 
 void TForm3::FecharClick() { ctx_.ui->closeWindow(kClassName); }
@@ -129,9 +132,7 @@ void TForm3::carregar() {
         if (SPlanosini.colCount() < 10) SPlanosini.setColCount(10);
         writeHeaders();
     }
-    if (planList != nullptr) fillPlanList(*planList, SPlanosini);
-    for (auto* list : otherPlanLists) fillPlanList(*list, SPlanosini);
-    if (planListChanged) planListChanged();
+    refillPlanLists();
 }
 
 }  // namespace corvana::savings

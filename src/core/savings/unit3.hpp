@@ -45,8 +45,6 @@ public:
     CheckList* planList = nullptr;
     // The plan lists of the court-debt windows, rebuilt together with it.
     std::vector<CheckList*> otherPlanLists;
-    // Runs after the plan list was rebuilt, so a calculator can refresh what depends on it.
-    std::function<void()> planListChanged;
 
     void show();
     void shown() { FormShow(); }  // its view became visible
@@ -65,6 +63,8 @@ public:
 private:
     app::SharedContext& ctx_;
     void writeHeaders();
+    // Rebuilds every plan list wired to the plan table.
+    void refillPlanLists();
 };
 
 }  // namespace corvana::savings
