@@ -16,7 +16,8 @@ void fillPlanList(CheckList& list, const StringGrid& plans) {
     for (int r = 1; r < plans.rowCount(); ++r) list.add(plans.cell(kPlanNome, r));
 }
 
-TForm3::TForm3(app::SharedContext& ctx) : app::WindowModel(kClassName, kCaption), ctx_(ctx) {
+TForm3::TForm3(app::SharedContext& ctx)
+    : GridDialog(ctx, kClassName, kCaption, kFile, 10, kPlanData) {
     writeHeaders();
 }
 
@@ -38,35 +39,9 @@ void TForm3::writeHeaders() {
     for (int c = 0; c < 10; ++c) SPlanosini.setCell(c, 0, headers[c]);
 }
 
-void TForm3::show() {
-    FormShow();
-    ctx_.ui->showWindow(kClassName);
-}
-
-void TForm3::FormShow() { writeHeaders(); }
-
 void TForm3::SPlanosiniSelectCell(int col, int row) {
     selectedCol = col;
     selectedRow = row;
-}
-
-void TForm3::SPlanosiniExit() {
-    for (int r = 1; r < SPlanosini.rowCount(); ++r)
-        if (checkinteiro(SPlanosini.cell(kPlanData, r)))
-            SPlanosini.setCell(kPlanData, r, toolkit::validadataMA(SPlanosini.cell(kPlanData, r)));
-}
-
-void TForm3::NovaLinhaClick() { SPlanosini.setRowCount(SPlanosini.rowCount() + 1); }
-
-void TForm3::ExcluirLinhaClick() {
-    // The header row is not a plan; a table keeps at least one data row to type into.
-    if (selectedRow < 1 || selectedRow >= SPlanosini.rowCount()) return;
-    if (SPlanosini.rowCount() <= 2) {
-        SPlanosini.clearRow(1);
-        return;
-    }
-    toolkit::RemoveLinha(SPlanosini, selectedRow);
-    if (selectedRow >= SPlanosini.rowCount()) selectedRow = SPlanosini.rowCount() - 1;
 }
 
 namespace {
@@ -120,18 +95,8 @@ void TForm3::refillPlanLists() {
     for (auto* list : otherPlanLists) fillPlanList(*list, SPlanosini);
 }
 
-void TForm3::FecharClick() { ctx_.ui->closeWindow(kClassName); }
-
 void TForm3::carregar() {
-    const auto path = ctx_.file(kFile);
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        SPlanosini.clear();
-        SPlanosini.setRowCount(2);
-        toolkit::LoadFromFile(path, SPlanosini);
-        if (SPlanosini.colCount() < 10) SPlanosini.setColCount(10);
-        writeHeaders();
-    }
+    loadFile();
     refillPlanLists();
 }
 
