@@ -22,8 +22,7 @@ void TForm4::writeHeaders() {
 }
 
 bool TForm4::SPlanosiniSelectCell(int col, int row) {
-    selectedCol = col;
-    selectedRow = row;
+    selectCell(col, row);
     return row >= 1 && (col == 0 || col == 1);
 }
 

@@ -22,7 +22,7 @@ class TForm4 : public GridDialog {
     bool SPlanosiniSelectCell(int col, int row);
     // A click on column 2 of a data row toggles "Sim"/"Não".
     void SPlanosiniClick();
-    void GravarClick();
+    void GravarClick() override;
     // Start-up: loads indice.ini when it exists.
     void carregar();
 

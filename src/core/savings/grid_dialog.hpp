@@ -26,6 +26,13 @@ class GridDialog : public app::WindowModel {
     // always a row to type into.
     void ExcluirLinhaClick();
     void FecharClick();
+    // Sorts or tidies the table as the dialog requires and writes its file.
+    virtual void GravarClick() = 0;
+    // Remembers the cell the user reached (the row "Excluir Linha" acts on).
+    void selectCell(int col, int row) {
+        selectedCol = col;
+        selectedRow = row;
+    }
 
   protected:
     GridDialog(app::SharedContext& ctx, const char* className, const char* caption,

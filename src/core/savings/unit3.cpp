@@ -40,8 +40,7 @@ void TForm3::writeHeaders() {
 }
 
 void TForm3::SPlanosiniSelectCell(int col, int row) {
-    selectedCol = col;
-    selectedRow = row;
+    selectCell(col, row);
 }
 
 namespace {

@@ -45,7 +45,7 @@ class TForm3 : public GridDialog {
     // In the program: loads the plan table at start-up.
     void wire(app::App& app) override;
     void SPlanosiniSelectCell(int col, int row);
-    void GravarClick();
+    void GravarClick() override;
     // Start-up: loads planos.ini when it exists and builds the plan list from it.
     void carregar();
 

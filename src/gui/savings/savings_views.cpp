@@ -520,87 +520,72 @@ void SavingsWizardView::hideEvent(QHideEvent* event) {
 
 // ---- plan table ------------------------------------------------------------------------
 
-PlanTableView::PlanTableView(app::App& app, savings::TForm3& model, QWidget* parent)
-    : SavingsView(app, parent), m_(model) {
-    setObjectName(savings::TForm3::kClassName);
-    setWindowTitle(savings::TForm3::kCaption);
-    resize(900, 320);
+GridDialogView::GridDialogView(app::App& app, savings::GridDialog& model, QSize size,
+                               QSet<int> readOnly, const QList<QPair<QString, QString>>& masks,
+                               Buttons order, QWidget* parent)
+    : SavingsView(app, parent), dialog_(model) {
+    setObjectName(QString::fromStdString(model.className()));
+    setWindowTitle(QString::fromStdString(model.caption()));
+    resize(size);
     auto* layout = new QVBoxLayout(this);
-    view_ = table(&m_.SPlanosini, "SPlanosini", {}, {{"Data", kMonthMask}}, &grid_);
+    view_ = table(&dialog_.SPlanosini, "SPlanosini", std::move(readOnly), masks, &grid_);
+    // The cell reached by mouse or keyboard is the one "Excluir Linha" acts on.
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
-                if (index.isValid()) m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));
+                if (index.isValid()) dialog_.selectCell(index.column(), grid_->gridRow(index.row()));
             });
-    whenLeft(view_, [this] { m_.SPlanosiniExit(); });
+    whenLeft(view_, [this] { dialog_.SPlanosiniExit(); });
     layout->addWidget(view_, 1);
+
+    auto* nova = button("", "Nova Linha", this);
+    auto* excluir = button("", "Excluir Linha", this);
+    auto* gravar = button("", "Gravar", this);
+    auto* fechar = button("", "Fechar", this);
+    connect(nova, &QPushButton::clicked, this, [this] { run([this] { dialog_.NovaLinhaClick(); }); });
+    connect(excluir, &QPushButton::clicked, this,
+            [this] { run([this] { dialog_.ExcluirLinhaClick(); }); });
+    connect(gravar, &QPushButton::clicked, this, [this] { run([this] { dialog_.GravarClick(); }); });
+    connect(fechar, &QPushButton::clicked, this, [this] { run([this] { dialog_.FecharClick(); }); });
+    const std::vector<QPushButton*> shown = order == Buttons::NovaFirst
+                                                ? std::vector<QPushButton*>{nova, excluir, gravar, fechar}
+                                                : std::vector<QPushButton*>{gravar, nova, excluir, fechar};
     auto* bar = new QHBoxLayout;
-    auto* nova = button("Button1", "Nova Linha", this);
-    auto* excluir = button("Button2", "Excluir Linha", this);
-    auto* gravar = button("Button3", "Gravar", this);
-    auto* fechar = button("Button4", "Fechar", this);
-    connect(nova, &QPushButton::clicked, this, [this] { run([this] { m_.NovaLinhaClick(); }); });
-    connect(excluir, &QPushButton::clicked, this, [this] { run([this] { m_.ExcluirLinhaClick(); }); });
-    connect(gravar, &QPushButton::clicked, this, [this] { run([this] { m_.GravarClick(); }); });
-    connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.FecharClick(); }); });
-    for (auto* b : {nova, excluir, gravar, fechar}) bar->addWidget(b);
+    for (size_t k = 0; k < shown.size(); ++k) {
+        shown[k]->setObjectName(QString("Button%1").arg(k + 1));
+        bar->addWidget(shown[k]);
+    }
     bar->addStretch(1);
     layout->addLayout(bar);
 }
 
-void PlanTableView::refresh() { grid_->refresh(); }
+void GridDialogView::refresh() { grid_->refresh(); }
 
-void PlanTableView::showEvent(QShowEvent* event) {
+void GridDialogView::showEvent(QShowEvent* event) {
     centreOnParent(this);
-    m_.shown();
+    dialog_.shown();
     refresh();
     SavingsView::showEvent(event);
 }
 
+// ---- plan table ------------------------------------------------------------------------
+
+PlanTableView::PlanTableView(app::App& app, savings::TForm3& model, QWidget* parent)
+    : GridDialogView(app, model, QSize(900, 320), {}, {{"Data", kMonthMask}}, Buttons::NovaFirst,
+                     parent) {}
+
 // ---- overrides ----------------------------------------------------------------------------
 
 OverridesView::OverridesView(app::App& app, savings::TForm4& model, QWidget* parent)
-    : SavingsView(app, parent), m_(model) {
-    setObjectName(savings::TForm4::kClassName);
-    setWindowTitle(savings::TForm4::kCaption);
-    resize(480, 320);
-    auto* layout = new QVBoxLayout(this);
-    view_ = table(&m_.SPlanosini, "SPlanosini", {2}, {}, &grid_);
+    : GridDialogView(app, model, QSize(480, 320), {2}, {}, Buttons::GravarFirst, parent),
+      m_(model) {
     view_->setItemDelegate(new SimNaoDelegate(2, view_));
     static_cast<MaskedDelegate*>(view_->itemDelegate())->setMaskForHeader("Data", kMonthMask);
-    // The cell reached by mouse or keyboard is the one "Excluir Linha" acts on.
-    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) {
-                if (index.isValid()) m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));
-            });
     connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         run([this, index] {
             m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));
             m_.SPlanosiniClick();
         });
     });
-    whenLeft(view_, [this] { m_.SPlanosiniExit(); });
-    layout->addWidget(view_, 1);
-    auto* bar = new QHBoxLayout;
-    auto* gravar = button("Button1", "Gravar", this);
-    auto* nova = button("Button2", "Nova Linha", this);
-    auto* excluir = button("Button3", "Excluir Linha", this);
-    auto* fechar = button("Button4", "Fechar", this);
-    connect(gravar, &QPushButton::clicked, this, [this] { run([this] { m_.GravarClick(); }); });
-    connect(nova, &QPushButton::clicked, this, [this] { run([this] { m_.NovaLinhaClick(); }); });
-    connect(excluir, &QPushButton::clicked, this, [this] { run([this] { m_.ExcluirLinhaClick(); }); });
-    connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.FecharClick(); }); });
-    for (auto* b : {gravar, nova, excluir, fechar}) bar->addWidget(b);
-    bar->addStretch(1);
-    layout->addLayout(bar);
-}
-
-void OverridesView::refresh() { grid_->refresh(); }
-
-void OverridesView::showEvent(QShowEvent* event) {
-    centreOnParent(this);
-    m_.shown();
-    refresh();
-    SavingsView::showEvent(event);
 }
 
 // ---- purge-month yield -------------------------------------------------------------------

@@ -105,36 +105,41 @@ private:
                      const QList<QPair<QString, QString>>& masks);
 };
 
+// A settings dialog over one table grid: the grid with its masks and its buttons
+// "Nova Linha", "Excluir Linha", "Gravar" and "Fechar" in the order the dialog shows them.
+class GridDialogView : public SavingsView {
+    Q_OBJECT
+public:
+    void refresh() override;
+
+protected:
+    enum class Buttons { NovaFirst, GravarFirst };
+    GridDialogView(app::App& app, savings::GridDialog& model, QSize size, QSet<int> readOnly,
+                   const QList<QPair<QString, QString>>& masks, Buttons order, QWidget* parent);
+    void showEvent(QShowEvent* event) override;
+
+    GridModel* grid_ = nullptr;
+    QTableView* view_ = nullptr;
+
+private:
+    savings::GridDialog& dialog_;
+};
+
 // "Incluir Expurgo": the plan table.
-class PlanTableView : public SavingsView {
+class PlanTableView : public GridDialogView {
     Q_OBJECT
 public:
     PlanTableView(app::App& app, savings::TForm3& model, QWidget* parent);
-    void refresh() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    savings::TForm3& m_;
-    GridModel* grid_ = nullptr;
-    QTableView* view_ = nullptr;
 };
 
-// "Aplicar Expurgos": the yield overrides.
-class OverridesView : public SavingsView {
+// "Aplicar Expurgos": the yield overrides ("Sim"/"Não" toggled by a click).
+class OverridesView : public GridDialogView {
     Q_OBJECT
 public:
     OverridesView(app::App& app, savings::TForm4& model, QWidget* parent);
-    void refresh() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     savings::TForm4& m_;
-    GridModel* grid_ = nullptr;
-    QTableView* view_ = nullptr;
 };
 
 // "Rendimento no mês".
