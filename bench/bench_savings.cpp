@@ -6,7 +6,7 @@
 
 #include "core/app/app.hpp"
 #include "core/app/scripted_ui.hpp"
-#include "core/savings/expurgos.hpp"
+#include "core/savings/daily_savings.hpp"
 #include "core/savings/replay.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/grid_ops.hpp"

@@ -7,7 +7,7 @@
 
 #include "core/app/context.hpp"
 #include "core/app/scripted_ui.hpp"
-#include "core/savings/estado.hpp"
+#include "core/savings/sao_paulo_factors.hpp"
 #include "core/toolkit/text_file.hpp"
 
 using namespace corvana;

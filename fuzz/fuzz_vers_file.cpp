@@ -7,7 +7,7 @@
 
 #include "core/app/context.hpp"
 #include "core/app/scripted_ui.hpp"
-#include "core/savings/expurgos.hpp"
+#include "core/savings/daily_savings.hpp"
 #include "core/toolkit/text_file.hpp"
 
 using namespace corvana;

@@ -10,7 +10,7 @@
 #include "core/app/commands.hpp"
 #include "core/app/context.hpp"
 #include "core/app/data_folder.hpp"
-#include "core/app/planos.hpp"
+#include "core/app/main_window.hpp"
 #include "core/app/registry.hpp"
 
 namespace corvana::app {

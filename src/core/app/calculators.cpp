@@ -1,14 +1,14 @@
 // The calculators this build has: one registry line each (see ModelRegistry).
 #include "core/app/app.hpp"
 #include "core/app/registry.hpp"
-#include "core/savings/calcular.hpp"
-#include "core/savings/config.hpp"
-#include "core/savings/estado.hpp"
-#include "core/savings/expurgos.hpp"
-#include "core/savings/info.hpp"
-#include "core/savings/unit3.hpp"
-#include "core/savings/unit_jf.hpp"
-#include "core/savings/unit_tjsp_di.hpp"
+#include "core/savings/month_yield_dialog.hpp"
+#include "core/savings/yield_override_dialog.hpp"
+#include "core/savings/sao_paulo_factors.hpp"
+#include "core/savings/daily_savings.hpp"
+#include "core/savings/february_1989_notice.hpp"
+#include "core/savings/plan_table_dialog.hpp"
+#include "core/savings/federal_court.hpp"
+#include "core/savings/state_court.hpp"
 
 namespace corvana::app {
 

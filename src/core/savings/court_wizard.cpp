@@ -1,7 +1,7 @@
 // The court windows' report head, table opening and table rows.
 #include "core/savings/court_wizard.hpp"
 
-#include "core/savings/expurgos.hpp"
+#include "core/savings/daily_savings.hpp"
 #include "core/savings/text_helpers.hpp"
 
 namespace corvana::savings {

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "core/app/planos.hpp"
+#include "core/app/main_window.hpp"
 
 class QLabel;
 

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "core/app/app.hpp"
-#include "core/savings/calcular.hpp"
-#include "core/savings/config.hpp"
-#include "core/savings/info.hpp"
+#include "core/savings/month_yield_dialog.hpp"
+#include "core/savings/yield_override_dialog.hpp"
+#include "core/savings/february_1989_notice.hpp"
 #include "core/savings/savings_wizard.hpp"
-#include "core/savings/unit3.hpp"
+#include "core/savings/plan_table_dialog.hpp"
 #include "gui/common/grid_model.hpp"
 
 class QButtonGroup;

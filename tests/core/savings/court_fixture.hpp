@@ -9,11 +9,11 @@
 
 #include "core/app/app.hpp"
 #include "core/app/scripted_ui.hpp"
-#include "core/savings/estado.hpp"
-#include "core/savings/expurgos.hpp"
-#include "core/savings/unit3.hpp"
-#include "core/savings/unit_jf.hpp"
-#include "core/savings/unit_tjsp_di.hpp"
+#include "core/savings/sao_paulo_factors.hpp"
+#include "core/savings/daily_savings.hpp"
+#include "core/savings/plan_table_dialog.hpp"
+#include "core/savings/federal_court.hpp"
+#include "core/savings/state_court.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "savings_fixture.hpp"
 

@@ -2,7 +2,7 @@
 // window (report head, "Índices usados", table rows, files), and reopening a São Paulo file.
 #include <gtest/gtest.h>
 
-#include "core/savings/config.hpp"
+#include "core/savings/yield_override_dialog.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "court_fixture.hpp"
 

@@ -1,8 +1,8 @@
 // The plan table, yield override, purge-yield and February 1989 dialogs.
 #include <gtest/gtest.h>
 
-#include "core/savings/calcular.hpp"
-#include "core/savings/info.hpp"
+#include "core/savings/month_yield_dialog.hpp"
+#include "core/savings/february_1989_notice.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "savings_fixture.hpp"
 

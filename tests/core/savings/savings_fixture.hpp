@@ -7,9 +7,9 @@
 
 #include "core/app/context.hpp"
 #include "core/app/scripted_ui.hpp"
-#include "core/savings/config.hpp"
-#include "core/savings/expurgos.hpp"
-#include "core/savings/unit3.hpp"
+#include "core/savings/yield_override_dialog.hpp"
+#include "core/savings/daily_savings.hpp"
+#include "core/savings/plan_table_dialog.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "test_support.hpp"

@@ -12,7 +12,7 @@
 
 #include "core/app/app.hpp"
 #include "core/app/scripted_ui.hpp"
-#include "core/savings/expurgos.hpp"
+#include "core/savings/daily_savings.hpp"
 #include "core/savings/savings_wizard.hpp"
 #include "gui/app/gui_ui.hpp"
 #include "gui/app/main_window.hpp"

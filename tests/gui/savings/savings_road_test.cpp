@@ -17,8 +17,8 @@
 
 #include "core/app/app.hpp"
 #include "core/app/scripted_ui.hpp"
-#include "core/savings/calcular.hpp"
-#include "core/savings/expurgos.hpp"
+#include "core/savings/month_yield_dialog.hpp"
+#include "core/savings/daily_savings.hpp"
 #include "gui/app/gui_ui.hpp"
 #include "gui/app/main_window.hpp"
 #include "gui/app/report_view.hpp"

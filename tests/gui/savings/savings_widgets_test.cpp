@@ -9,9 +9,9 @@
 #include <QTableView>
 #include <QTest>
 
-#include "core/savings/config.hpp"
-#include "core/savings/info.hpp"
-#include "core/savings/unit3.hpp"
+#include "core/savings/yield_override_dialog.hpp"
+#include "core/savings/february_1989_notice.hpp"
+#include "core/savings/plan_table_dialog.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "savings_gui_harness.hpp"
 

@@ -1,5 +1,5 @@
 // The main window's start-up, commands, font settings, updates and index-grid rules.
-#include "core/app/planos.hpp"
+#include "core/app/main_window.hpp"
 
 #include "core/app/app.hpp"
 #include "core/app/data_folder.hpp"

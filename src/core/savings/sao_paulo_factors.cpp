@@ -1,5 +1,5 @@
 // The São Paulo factor-table window: navigation, interest modes, the spreadsheet, report, files.
-#include "core/savings/estado.hpp"
+#include "core/savings/sao_paulo_factors.hpp"
 
 #include <tuple>
 

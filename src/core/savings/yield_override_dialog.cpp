@@ -1,5 +1,5 @@
 // The yield-override dialog: months whose savings yield replaces the index table's.
-#include "core/savings/config.hpp"
+#include "core/savings/yield_override_dialog.hpp"
 
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/grid_ops.hpp"

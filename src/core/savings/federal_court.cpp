@@ -1,5 +1,5 @@
 // The federal-court window: its table, its own backup and report files, its "Índices usados".
-#include "core/savings/unit_jf.hpp"
+#include "core/savings/federal_court.hpp"
 
 #include <tuple>
 

@@ -1,5 +1,5 @@
 // The text of the February 1989 notice.
-#include "core/savings/info.hpp"
+#include "core/savings/february_1989_notice.hpp"
 
 namespace corvana::savings {
 

@@ -1,5 +1,5 @@
 // The state-court window: its tables by caption and the "Índices usados" line of each court.
-#include "core/savings/unit_tjsp_di.hpp"
+#include "core/savings/state_court.hpp"
 
 #include "core/savings/text_helpers.hpp"
 

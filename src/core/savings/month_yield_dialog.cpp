@@ -1,5 +1,5 @@
 // The purge-month yield: (following balance − purge balance) ÷ purge balance, optionally without 0,5 %.
-#include "core/savings/calcular.hpp"
+#include "core/savings/month_yield_dialog.hpp"
 
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"

@@ -1,5 +1,5 @@
 // The daily-savings calculator's place in the family: its table, files and report forms.
-#include "core/savings/expurgos.hpp"
+#include "core/savings/daily_savings.hpp"
 
 namespace corvana::savings {
 

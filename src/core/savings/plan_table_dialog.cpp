@@ -1,5 +1,5 @@
 // The plan table dialog: editing, sorting by plan month, planos.ini and the calculators' plan list.
-#include "core/savings/unit3.hpp"
+#include "core/savings/plan_table_dialog.hpp"
 
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
