@@ -10,6 +10,8 @@
 #include "core/app/data_folder.hpp"
 #include "core/app/scripted_ui.hpp"
 #include "core/savings/replay.hpp"
+#include "core/tables/converter.hpp"
+#include "pdf/pdf_words.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
@@ -24,6 +26,8 @@ int usage() {
     std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp] "
                  "ARQUIVO [-o SAIDA]\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
+                 "     corvana-cli importar [--data-dir PASTA] SERIE ARQUIVO   (--help: as séries)\n"
+                 "     corvana-cli tabelas [--data-dir PASTA]\n"
                  "     corvana-cli formatar MASCARA VALOR\n";
     return 2;
 }
@@ -130,6 +134,84 @@ int report(const std::vector<std::string>& args) {
     return 0;
 }
 
+// The data folder of --data-dir (or the usual one); empty when it is not a folder.
+std::filesystem::path folderOf(const std::optional<std::filesystem::path>& dataDir) {
+    const std::filesystem::path folder = app::dataFolder(dataDir);
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) {
+        std::cerr << "pasta de dados não encontrada: " << folder.string() << "\n";
+        return {};
+    }
+    return folder;
+}
+
+// "importar": an official series into the data folder, with the tables that derive from it.
+int importar(const std::vector<std::string>& args) {
+    std::optional<std::filesystem::path> dataDir;
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--help") {
+            std::cout << "uso: corvana-cli importar [--data-dir PASTA] SERIE ARQUIVO\n"
+                         "ARQUIVO: exportação do SGS do Banco Central (CSV \"data\";\"valor\" ou "
+                         "JSON), o CSV mm/aaaa;valor de data/oficial ou, para tjsp, o PDF da "
+                         "Tabela Prática.\nSéries:\n";
+            for (const auto& s : tables::officialSeries())
+                std::cout << "  " << s.name << "\t" << s.description << " — " << s.source << " ("
+                          << s.file << ")\n";
+            return 0;
+        }
+        if (args[i] == "--data-dir" && i + 1 < args.size())
+            dataDir = args[++i];
+        else if (!args[i].empty() && args[i][0] == '-')
+            return usage();
+        else
+            rest.push_back(args[i]);
+    }
+    if (rest.size() != 2) return usage();
+    const std::filesystem::path folder = folderOf(dataDir);
+    if (folder.empty()) return 2;
+    try {
+        const auto result = tables::importSeries(folder, rest[0], rest[1], pdf::readWords);
+        for (const auto& c : result.changes) std::cout << c << "\n";
+        std::cout << result.changes.size() << (result.changes.size() == 1 ? " valor alterado" : " valores alterados")
+                  << "; tabelas gravadas:";
+        for (const auto& w : result.written) std::cout << " " << w << ";";
+        std::cout << "\n";
+    } catch (const tables::ImportError& e) {
+        std::cerr << e.what() << "\nNada foi alterado na pasta de dados.\n";
+        return 1;
+    } catch (const Error& e) {
+        std::cerr << e.what() << "\nNada foi alterado na pasta de dados.\n";
+        return 2;
+    }
+    return 0;
+}
+
+// "tabelas": the tables of the data folder as fontes.tab lists them.
+int tabelas(const std::vector<std::string>& args) {
+    std::optional<std::filesystem::path> dataDir;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data-dir" && i + 1 < args.size())
+            dataDir = args[++i];
+        else
+            return usage();
+    }
+    const std::filesystem::path folder = folderOf(dataDir);
+    if (folder.empty()) return 2;
+    const auto rows = tables::readSources(folder);
+    if (rows.size() < 2) {
+        std::cerr << "a pasta de dados não tem fontes.tab\n";
+        return 1;
+    }
+    for (size_t r = 1; r < rows.size(); ++r) {
+        auto row = rows[r];
+        row.resize(6);
+        std::cout << row[0] << " — " << row[1] << " — " << row[2] << " — até " << row[4] << " — "
+                  << (row[5] == "Não" ? "oficial" : "exemplo") << "\n";
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,6 +220,8 @@ int main(int argc, char** argv) {
     try {
         if (cmd == "report") return report(std::vector<std::string>(argv + 2, argv + argc));
         if (cmd == "tabela" && argc == 3) return tabela(argv[2]);
+        if (cmd == "importar") return importar(std::vector<std::string>(argv + 2, argv + argc));
+        if (cmd == "tabelas") return tabelas(std::vector<std::string>(argv + 2, argv + argc));
         if (cmd == "formatar" && argc == 4) {
             std::cout << formatfloatx(argv[2], RemovePonto(RemovePontoVariant::Strict, argv[3])) << "\n";
             return 0;

@@ -215,28 +215,95 @@ std::vector<std::string> readLines(const std::filesystem::path& file) {
     return splitLines(readTextFile(file));
 }
 
-void writeFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
+namespace {
+
+// A free temporary name beside `file`.
+std::filesystem::path temporaryBeside(const std::filesystem::path& file, const char* kind) {
     namespace fs = std::filesystem;
     static thread_local std::mt19937_64 rng{std::random_device{}()};
     const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
     fs::path tmp;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        tmp = dir / (".~" + file.filename().string() + "." + std::to_string(rng() % 1000000000) + ".tmp");
+        tmp = dir / (".~" + file.filename().string() + "." + std::to_string(rng() % 1000000000) + kind);
         std::error_code ec;
         if (!fs::exists(tmp, ec)) break;
     }
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) throw FileError::cannotWrite(file);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            throw FileError::cannotWrite(file);
+    return tmp;
+}
+
+// Writes the bytes whole into `tmp`; removes it and throws FileError naming `file` on failure.
+void writeWhole(const std::filesystem::path& tmp, const std::filesystem::path& file,
+                std::string_view bytes) {
+    namespace fs = std::filesystem;
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    if (!out) throw FileError::cannotWrite(file);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+        out.close();
+        std::error_code ec;
+        fs::remove(tmp, ec);
+        throw FileError::cannotWrite(file);
+    }
+}
+
+}  // namespace
+
+void writeFilesAtomic(const std::vector<std::pair<std::filesystem::path, std::string>>& files) {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> temps;
+    auto removeTemps = [&] {
+        std::error_code ec;
+        for (const auto& t : temps) fs::remove(t, ec);
+    };
+    try {
+        for (const auto& [file, bytes] : files) {
+            temps.push_back(temporaryBeside(file, ".tmp"));
+            writeWhole(temps.back(), file, bytes);
+        }
+    } catch (...) {
+        removeTemps();
+        throw;
+    }
+    // Old contents are kept under a backup name until every new file is in place.
+    std::vector<fs::path> backups(files.size());
+    size_t done = 0;
+    for (; done < files.size(); ++done) {
+        const fs::path& file = files[done].first;
+        std::error_code ec;
+        if (fs::exists(file, ec)) {
+            backups[done] = temporaryBeside(file, ".old");
+            fs::create_hard_link(file, backups[done], ec);
+            if (ec) break;
+        }
+        fs::rename(temps[done], file, ec);
+        if (ec) break;
+    }
+    std::error_code ec;
+    if (done == files.size()) {
+        for (const auto& b : backups)
+            if (!b.empty()) fs::remove(b, ec);
+        return;
+    }
+    for (size_t i = 0; i <= done && i < files.size(); ++i) {
+        const fs::path& file = files[i].first;
+        if (i < done) {
+            if (backups[i].empty())
+                fs::remove(file, ec);
+            else
+                fs::rename(backups[i], file, ec);
+        } else if (!backups[i].empty()) {
+            fs::remove(backups[i], ec);
         }
     }
+    for (size_t i = done; i < temps.size(); ++i) fs::remove(temps[i], ec);
+    throw FileError::cannotWrite(files[done].first);
+}
+
+void writeFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    const fs::path tmp = temporaryBeside(file, ".tmp");
+    writeWhole(tmp, file, bytes);
     std::error_code ec;
     fs::rename(tmp, file, ec);
     if (ec) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvana::toolkit {
@@ -38,6 +39,12 @@ std::vector<std::string> readLines(const std::filesystem::path& file);
 // Writes the bytes to a temporary file in the same folder and renames it over `file`, so a
 // crash or a full disk never leaves a half-written file. Throws FileError.
 void writeFileAtomic(const std::filesystem::path& file, std::string_view bytes);
+
+// Writes several files as one set: every new content first goes to a temporary file beside its
+// target, and only when all are written are they renamed over their targets; if a rename fails,
+// the targets already replaced get their old contents back (or are removed when they did not
+// exist). Either every file is replaced or none is. Throws FileError.
+void writeFilesAtomic(const std::vector<std::pair<std::filesystem::path, std::string>>& files);
 
 // Encodes UTF-8 text for disk: Windows-1252 when every character has a byte there; otherwise
 // UTF-8 with a byte-order mark, which the readers take back without loss.
