@@ -5,7 +5,7 @@ REL_DIR   ?= build/release
 FUZZ_DIR  ?= build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps test run build-debug build-release bench fuzz format clean
+.PHONY: all deps test run build-debug build-release bench fuzz format clean tabelas
 
 all: build-release
 
@@ -35,6 +35,10 @@ fuzz: deps
 	@mkdir -p fuzz-corpus
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do n=$$(basename $$f); mkdir -p fuzz-corpus/$$n; \
 	  echo "== $$n"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus/$$n || exit 1; done
+
+# The official tables of data/sample, rebuilt from data/oficial by the converter.
+tabelas: build-release
+	@bash tools/build-tables.sh $(REL_DIR)/src/cli/corvana-cli
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')

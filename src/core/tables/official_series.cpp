@@ -205,8 +205,7 @@ Series readExport(std::string_view bytes, const ExportShape& shape, const std::s
         rows = readJson(text, fileName);
     } else {
         size_t start = static_cast<size_t>(first);
-        if (lower(head).find("data") != std::string::npos &&
-            lower(head).find("valor") != std::string::npos) {
+        if (lower(unquote(head.substr(0, head.find(';')))) == "data") {
             format = Format::BcbCsv;
             std::vector<std::string> cells;
             size_t p = 0;

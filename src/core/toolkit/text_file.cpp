@@ -274,6 +274,10 @@ void writeFilesAtomic(const std::vector<std::pair<std::filesystem::path, std::st
         if (fs::exists(file, ec)) {
             backups[done] = temporaryBeside(file, ".old");
             fs::create_hard_link(file, backups[done], ec);
+            if (ec) {
+                ec.clear();
+                fs::copy_file(file, backups[done], ec);
+            }
             if (ec) break;
         }
         fs::rename(temps[done], file, ec);

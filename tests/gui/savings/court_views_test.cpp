@@ -144,7 +144,7 @@ class CourtViewsTest : public QObject {
         h.click(w, "SpeedButton2");
         QCOMPARE(pages->currentIndex(), 4);
         QCOMPARE(m.STJuros.cell(3, 1), std::string("79,87"));
-        QCOMPARE(m.planilha.cell(4, 3), std::string("R$ 18.277,76"));
+        QCOMPARE(m.planilha.cell(4, 3), std::string("R$ 6.413,55"));
         h.shot(h.view(w), "sp-page4");
         h.click(w, "SpeedButton2");
         QCOMPARE(pages->currentIndex(), 5);
@@ -155,7 +155,7 @@ class CourtViewsTest : public QObject {
         QCOMPARE(h.window->reportView()->currentFile(), h.data / "teste.html");
         const QString text = h.window->reportView()->toPlainText();
         QVERIFY(text.contains("Tabela: Débitos Judiciais Tribunal de Justiça de São Paulo"));
-        QVERIFY(text.contains("TOTAL = R$ 18.277,76 X 79,87% = R$ 32.876,21"));
+        QVERIFY(text.contains("TOTAL = R$ 6.413,55 X 79,87% = R$ 11.536,05"));
         h.shot(h.window.get(), "sp-report");
     }
 

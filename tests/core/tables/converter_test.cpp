@@ -1,0 +1,308 @@
+// The table converter: reading official exports, importing a series into the data folder (what
+// changed, what is kept, a refused file changing nothing), fontes.tab, and the tables derived
+// from the official TJSP and federal series.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/tables/converter.hpp"
+#include "core/toolkit/grid_ops.hpp"
+#include "core/toolkit/numbers.hpp"
+#include "core/toolkit/text_file.hpp"
+#include "test_support.hpp"
+
+using namespace corvana;
+using namespace corvana::tables;
+using namespace corvana::testing;
+
+namespace {
+
+const std::filesystem::path kOfficial = std::filesystem::path(CORVANA_SAMPLE_DATA).parent_path() / "oficial";
+
+toolkit::StringGrid load(const std::filesystem::path& file) {
+    toolkit::StringGrid g(1, 0);
+    toolkit::LoadFromFile(file, g);
+    return g;
+}
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> snapshot(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        files[e.path().filename().string()] =
+            std::filesystem::is_regular_file(e.path()) ? readBytes(e.path()) : "<pasta>";
+    return files;
+}
+
+ImportResult importText(const TempDir& dir, const std::string& serie, const std::string& name,
+                        const std::string& bytes) {
+    writeBytes(dir / name, bytes);
+    return importSeries(dir.path(), serie, dir / name, nullptr);
+}
+
+TEST(OfficialExports, TheThreeFormatsReadTheSameSeries) {
+    const Series expected{{"03/2025", "0,56"}, {"04/2025", "0,43"}, {"05/2025", "-0,1"}};
+    const char* const files[] = {
+        "\"data\";\"valor\"\r\n\"01/03/2025\";\"0,56\"\r\n\"01/04/2025\";\"0,43\"\r\n\"01/05/2025\";\"-0,1\"\r\n",
+        "[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"},\n {\"data\":\"01/04/2025\",\"valor\":\"0.43\"},"
+        "{\"data\":\"01/05/2025\",\"valor\":-0.1}]",
+        "03/2025;0,56\n04/2025;0,43\n05/2025;-0,1\n\n",
+    };
+    for (const char* f : files) {
+        SCOPED_TRACE(f);
+        EXPECT_EQ(readExport(f, {}, "x.csv"), expected);
+    }
+    // Thousands points of a decimal-comma file are dropped; the digits stay the source's.
+    EXPECT_EQ(readExport("10/1964;10.000,00\n", {}, "t.csv"), (Series{{"10/1964", "10000,00"}}));
+    // A daily export of the TR keeps the periods that start on day 1.
+    EXPECT_EQ(readExport("\"data\";\"valor\"\n\"01/03/2025\";\"0,1\"\n\"02/03/2025\";\"0,2\"\n"
+                         "\"01/04/2025\";\"0,3\"\n",
+                         {Period::Monthly, true}, "tr.csv"),
+              (Series{{"03/2025", "0,1"}, {"04/2025", "0,3"}}));
+    // A daily series keeps the day.
+    EXPECT_EQ(readExport("[{\"data\":\"04/05/2012\",\"valor\":\"0.4273\"}]", {Period::Daily, false}, "p.json"),
+              (Series{{"04/05/2012", "0,4273"}}));
+}
+
+TEST(OfficialExports, AFileThatIsNoExportIsRefusedNamingTheLine) {
+    struct Case {
+        const char* bytes;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"", "O arquivo x.csv está vazio."},
+        {"\r\n  \r\n", "O arquivo x.csv está vazio."},
+        {"\"data\";\"valor\"\r\n", "O arquivo x.csv não tem nenhum valor."},
+        {"03/2025;0,56\n04/2025;0,43;x\n", "Linha 2 de x.csv: esperadas 2 colunas (data e valor), encontradas 3."},
+        {"03/2025\n", "Linha 1 de x.csv: esperadas 2 colunas (data e valor), encontradas 1."},
+        {"03/2025;0,56\n04/2025;0,43\n05/2025;abc\n", "Linha 3 de x.csv: 'abc' não é um número válido."},
+        {"03/2025;1.5\n", "Linha 1 de x.csv: '1.5' não é um número válido."},
+        {"03/2025;0,56\n05/2025;0,43\n04/2025;0,1\n",
+         "Linha 3 de x.csv: a data '04/2025' não vem depois da linha anterior (datas fora de ordem ou repetidas)."},
+        {"03/2025;0,56\n03/2025;0,57\n",
+         "Linha 2 de x.csv: a data '03/2025' não vem depois da linha anterior (datas fora de ordem ou repetidas)."},
+        {"13/2025;0,56\n", "Linha 1 de x.csv: '13/2025' não é um mês mm/aaaa."},
+        {"\"data\";\"valor\"\n\"15/03/2025\";\"0,56\"\n",
+         "Linha 2 de x.csv: a data '15/03/2025' não é o primeiro dia do mês de uma série mensal."},
+        {"\"data\";\"valor\"\n\"03/2025\";\"0,56\"\n", "Linha 2 de x.csv: '03/2025' não é uma data dd/mm/aaaa."},
+        {"\"data\";\"taxa\"\n\"01/03/2025\";\"0,56\"\n",
+         "Linha 1 de x.csv: o cabeçalho '\"data\";\"taxa\"' não é \"data\";\"valor\" de uma exportação do SGS."},
+        {"[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"},\n{\"data\":\"01/04/2025\"}]",
+         "Linha 2 de x.csv: esperados os campos \"data\" e \"valor\" de uma exportação do SGS"},
+        {"[{\"data\":\"01/03/2025\",\"valor\":\"0,56\"}]", "Linha 1 de x.csv: '0,56' não é um número válido."},
+        {"[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"}", "Linha 1 de x.csv: esperado ']' no texto JSON"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        try {
+            (void)readExport(c.bytes, {}, "x.csv");
+            ADD_FAILURE() << "accepted";
+        } catch (const ImportError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+    // A long offending text is quoted up to 60 characters.
+    try {
+        (void)readExport("03/2025;" + std::string(100, 'x') + "\n", {}, "x.csv");
+        ADD_FAILURE();
+    } catch (const ImportError& e) {
+        EXPECT_EQ(std::string(e.what()), "Linha 1 de x.csv: '" + std::string(60, 'x') + "…' não é um número válido.");
+    }
+}
+
+TEST(Import, NewMonthsReplaceTheSameMonthsKeepTheOthersAndAreListed) {
+    TempDir dir;
+    auto first = importText(dir, "inpc", "inpc.csv", "02/2025;1,48\n03/2025;0,56\n04/2025;0,48\n");
+    EXPECT_EQ(first.changes, (std::vector<std::string>{"02/2025: — → 1,48", "03/2025: — → 0,56", "04/2025: — → 0,48"}));
+    EXPECT_EQ(first.written, (std::vector<std::string>{"serie-inpc.tab", "fontes.tab"}));
+    // The BCB's JSON: 03/2025 revised, 04/2025 the same value written differently, 05/2025 new.
+    auto second = importText(dir, "inpc", "bcdata.sgs.188.json",
+                             "[{\"data\":\"01/03/2025\",\"valor\":\"0.58\"},{\"data\":\"01/04/2025\",\"valor\":\"0.480\"},"
+                             "{\"data\":\"01/05/2025\",\"valor\":\"0.35\"}]");
+    EXPECT_EQ(second.changes, (std::vector<std::string>{"03/2025: 0,56 → 0,58", "05/2025: — → 0,35"}));
+    const auto g = load(dir / "serie-inpc.tab");
+    ASSERT_EQ(g.rowCount(), 5);
+    EXPECT_EQ(g.row(0), (std::vector<std::string>{"Período", "Valor"}));
+    EXPECT_EQ(g.row(1), (std::vector<std::string>{"02/2025", "1,48"}));
+    EXPECT_EQ(g.row(2), (std::vector<std::string>{"03/2025", "0,58"}));
+    EXPECT_EQ(g.row(3), (std::vector<std::string>{"04/2025", "0,48"}));
+    EXPECT_EQ(g.row(4), (std::vector<std::string>{"05/2025", "0,35"}));
+}
+
+TEST(Import, ARefusedFileOrAFailedWriteChangesNothingInTheDataFolder) {
+    TempDir dir;
+    importText(dir, "tjsp", "t.csv", "12/1987;522,99\n01/1988;596,94\n02/1988;695,50\n");
+    toolkit::writeLines(dir / "tjmg.tab", {"MM-aa\t1", "01/1987\t1,0"});
+    const auto before = snapshot(dir.path());
+    struct Case {
+        const char* serie;
+        const char* bytes;
+    };
+    const Case refused[] = {
+        {"tjsp", ""},
+        {"tjsp", "01/1988;600,00\n02/1988;7OO,00\n"},
+        {"tjsp", "02/1988;600,00\n01/1988;700,00\n"},
+        {"tjsp", "01/1988;600,00;1\n"},
+        {"tjsp", "01/1988;0\n"},  // a factor that is not positive cannot make the monthly table
+        {"inpc", "%PDF-1.4 not a table"},
+        {"ipca", "[{\"data\":\"01/03/2025\",\"valor\":\"x\"}]"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.bytes);
+        writeBytes(dir / "novo.csv", c.bytes);
+        EXPECT_THROW(importSeries(dir.path(), c.serie, dir / "novo.csv", nullptr), ImportError);
+        std::filesystem::remove(dir / "novo.csv");
+        EXPECT_EQ(snapshot(dir.path()), before);
+    }
+    EXPECT_THROW(importSeries(dir.path(), "ortn", dir / "t.csv", nullptr), ImportError);
+    // A derived table that cannot be replaced (a folder holds its name): the factor table written
+    // just before it gets its old bytes back, and no temporary file stays behind.
+    std::filesystem::remove(dir / "tjsp.tab");
+    std::filesystem::create_directory(dir / "tjsp.tab");
+    const auto blocked = snapshot(dir.path());
+    writeBytes(dir / "novo.csv", "03/1988;820,42\n");
+    EXPECT_THROW(importSeries(dir.path(), "tjsp", dir / "novo.csv", nullptr), toolkit::FileError);
+    std::filesystem::remove(dir / "novo.csv");
+    EXPECT_EQ(snapshot(dir.path()), blocked);
+}
+
+TEST(Import, FontesListsEveryTableWithItsProvenance) {
+    TempDir dir;
+    toolkit::writeLines(dir / "tjmg.tab", {"MM-aa\t1", "01/1987\t1,0", "02/1987\t1,0"});
+    toolkit::writeLines(dir / "jfcg.tab", {"MM-js\tx", "05/1999\t1"});
+    importText(dir, "tjsp", "t.csv", "12/1987;522,99\n01/1988;596,94\n");
+    importText(dir, "ipca15", "i.csv", "11/2025;0,20\n12/2025;0,25\n");
+    const auto rows = readSources(dir.path());
+    const std::vector<std::vector<std::string>> expected{
+        {"Tabela", "Descrição", "Fonte", "Edição", "Última competência", "Exemplo"},
+        {"jfcg.tab", "", "valores de exemplo", "", "05/1999", "Sim"},
+        {"serie-ipca15.tab", "IPCA-15 = IPCA-E mensal (% ao mês)", "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)",
+         "12/2025", "12/2025", "Não"},
+        {"t0001.tab", "Débitos Judiciais São Paulo (fatores): mês, fator acumulado, moeda",
+         "Tabela Prática do Tribunal de Justiça de São Paulo", "01/1988", "01/1988", "Não"},
+        {"tjmg.tab", "Débitos Judiciais MG - MT - MS - ES (mês a mês)", "valores de exemplo", "", "02/1987", "Sim"},
+        {"tjsp.tab", "Débitos Judiciais São Paulo (mês a mês): razão de fatores consecutivos da Tabela Prática",
+         "Tabela Prática do Tribunal de Justiça de São Paulo", "01/1988", "12/1987", "Não"},
+    };
+    EXPECT_EQ(rows, expected);
+}
+
+TEST(Import, SavingsYieldsFillTheDayColumnsOfTheSavingsTable) {
+    TempDir dir;
+    std::vector<std::string> header{"MM-js"};
+    for (int d = 1; d <= 31; ++d) header.push_back(std::to_string(d));
+    header.insert(header.end(), {"Moeda", "Divisor"});
+    toolkit::StringGrid sample(34, 3);
+    sample.setRow(0, header);
+    for (int r = 1; r <= 2; ++r) {
+        sample.setCell(0, r, r == 1 ? "01/2026" : "02/2026");
+        for (int d = 1; d <= 31; ++d) sample.setCell(d, r, "9,9999");  // sample values
+        sample.setCell(32, r, "R$");
+    }
+    toolkit::SaveToFile(dir / "poupanca13.tab", sample);
+    // Made-up values in the layout of the BCB's SGS 195 export (one row per start day).
+    const auto result = importText(dir, "poupanca", "bcdata.sgs.195.csv",
+                                   "\"data\";\"valor\"\n\"01/02/2026\";\"0,6712\"\n\"02/02/2026\";\"0,6698\"\n"
+                                   "\"28/02/2026\";\"0,6650\"\n\"01/03/2026\";\"0,6601\"\n");
+    EXPECT_EQ(result.changes.front(), "01/02/2026: — → 0,6712");
+    EXPECT_EQ(result.written,
+              (std::vector<std::string>{"serie-poupanca.tab", "poupanca13.tab", "fontes.tab"}));
+    const auto g = load(dir / "poupanca13.tab");
+    ASSERT_EQ(g.rowCount(), 4);
+    EXPECT_EQ(g.cell(1, 1), "9,9999");  // 01/2026 untouched
+    EXPECT_EQ(g.cell(0, 2), "02/2026");
+    EXPECT_EQ(g.cell(1, 2), "0,6712");
+    EXPECT_EQ(g.cell(2, 2), "0,6698");
+    EXPECT_EQ(g.cell(3, 2), "9,9999");  // a day the file does not give keeps its value
+    EXPECT_EQ(g.cell(28, 2), "0,6650");
+    EXPECT_EQ(g.cell(29, 2), "");  // February 2026 has no day 29
+    EXPECT_EQ(g.cell(32, 2), "R$");
+    EXPECT_EQ(g.row(3)[0], "03/2026");  // a new month, in order, with its currency
+    EXPECT_EQ(g.cell(1, 3), "0,6601");
+    EXPECT_EQ(g.cell(2, 3), "");
+    EXPECT_EQ(g.cell(32, 3), "R$");
+    // Sample values remain, so the table is still marked as holding sample values.
+    for (const auto& row : readSources(dir.path())) {
+        if (row[0] == "poupanca13.tab") {
+            EXPECT_EQ(row[5], "Sim");
+        }
+    }
+}
+
+// The official series of the project, imported into a fresh folder.
+struct OfficialFolder {
+    TempDir dir;
+    OfficialFolder() {
+        importSeries(dir.path(), "tjsp", kOfficial / "tjsp_tabela_pratica_ed2026-01.csv", nullptr);
+        importSeries(dir.path(), "jf", kOfficial / "cjf_condenatorias_geral_ipcae_variacao_pnrj.csv", nullptr);
+    }
+    // Column `col` of the row of `month`.
+    static std::string at(const toolkit::StringGrid& g, const std::string& month, int col) {
+        for (int r = 1; r < g.rowCount(); ++r)
+            if (g.cell(0, r) == month) return g.cell(col, r);
+        return "<sem " + month + ">";
+    }
+};
+
+TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
+    OfficialFolder f;
+    const auto tjsp = load(f.dir / "tjsp.tab");
+    const auto jf = load(f.dir / "jf.tab");
+    const auto jfcg = load(f.dir / "Justiça Federal - Ações Condenatórias em Geral.tab");
+    auto twoPlaces = [](const std::string& percent) {
+        return toolkit::formatfloatx("0.00", toolkit::StrToFloat(percent));
+    };
+    // The month whose index is credited in the next month: the OTN change of 07/1987 and the
+    // IPC of the plans.
+    const std::pair<const char*, const char*> plans[] = {
+        {"06/1987", "18,02"}, {"01/1989", "42,72"}, {"02/1989", "10,14"}, {"03/1990", "84,32"},
+        {"04/1990", "44,80"}, {"05/1990", "7,87"},  {"02/1991", "21,87"},
+    };
+    for (const auto& [month, percent] : plans) {
+        SCOPED_TRACE(month);
+        EXPECT_EQ(twoPlaces(OfficialFolder::at(tjsp, month, 1)), percent);
+        EXPECT_EQ(OfficialFolder::at(tjsp, month, 28), OfficialFolder::at(tjsp, month, 1));
+        EXPECT_EQ(twoPlaces(OfficialFolder::at(jf, month, 1)), percent);
+        EXPECT_EQ(twoPlaces(OfficialFolder::at(jfcg, month, 1)), percent);
+    }
+    // Currency and divisor of the change between a month and the next.
+    struct Change {
+        const toolkit::StringGrid* table;
+        const char* month;
+        const char* currency;
+        const char* divisor;
+    };
+    const Change changes[] = {
+        {&tjsp, "01/1967", "Cr$", "1000"}, {&tjsp, "02/1986", "Cr$", "1000"}, {&tjsp, "03/1986", "Cz$", ""},
+        {&tjsp, "12/1988", "Cz$", "1000"}, {&tjsp, "01/1989", "NCz$", ""},   {&tjsp, "03/1990", "Cr$", ""},
+        {&tjsp, "07/1993", "Cr$", "1000"}, {&tjsp, "06/1994", "CR$", "2750"}, {&tjsp, "07/1994", "R$", ""},
+        {&jf, "01/1986", "Cr$", "1000"},   {&jf, "02/1986", "Cz$", ""},       {&jf, "12/1988", "Cz$", "1000"},
+        {&jf, "06/1994", "CR$", "2750"},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.month);
+        EXPECT_EQ(OfficialFolder::at(*c.table, c.month, 32), c.currency);
+        EXPECT_EQ(OfficialFolder::at(*c.table, c.month, 33), c.divisor);
+    }
+    EXPECT_EQ(tjsp.cell(0, tjsp.rowCount() - 1), "12/2025");  // the ratio to the last factor
+    EXPECT_EQ(jf.cell(0, jf.rowCount() - 1), "03/2026");
+}
+
+TEST(DerivedTables, FederalDivisorsAreTheConversionsTheFederalFactorsEmbed) {
+    OfficialFolder f;
+    const auto jf = load(f.dir / "jf.tab");
+    const auto factors = readExport(readBytes(kOfficial / "cjf_condenatorias_geral_ipcae_fator_pnrj.csv"),
+                                    {}, "fator.csv");
+    ASSERT_EQ(factors.size(), static_cast<size_t>(jf.rowCount()));  // one factor more than months
+    for (int r = 1; r < jf.rowCount(); ++r) {
+        SCOPED_TRACE(jf.cell(0, r));
+        ASSERT_EQ(jf.cell(0, r), factors[r - 1].key);
+        const toolkit::Real s = jf.cell(33, r).empty() ? 1 : toolkit::StrToFloat(jf.cell(33, r));
+        // fator(M) = fator(M+1) × (1 + variação(M)) ÷ divisor(M)
+        const toolkit::Real expected = toolkit::StrToFloat(factors[r].value) *
+                                       (1 + toolkit::StrToFloat(jf.cell(1, r)) / 100) / s;
+        EXPECT_NEAR(toolkit::StrToFloat(factors[r - 1].value) / expected, 1.0L, 5e-4L);
+    }
+}
+
+}  // namespace
