@@ -439,6 +439,23 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
             it->second = p;
         }
     }
+    // A stored table that fontes.tab does not list as official holds sample values: none of its
+    // periods may stay beside the official ones.
+    bool storedOfficial = false;
+    for (const auto& row : readSources(dataDir))
+        if (row.size() > 5 && row[0] == info->file) storedOfficial = row[5] == "Não";
+    if (!storedOfficial) {
+        std::set<long> fresh;
+        for (const auto& p : incoming) fresh.insert(order(p.key));
+        for (auto it = merged.begin(); it != merged.end();) {
+            if (fresh.count(it->first)) {
+                ++it;
+                continue;
+            }
+            result.changes.push_back(it->second.key + ": " + it->second.value + " → — (exemplo retirado)");
+            it = merged.erase(it);
+        }
+    }
     Series series;
     for (auto& [k, p] : merged) series.push_back(p);
 

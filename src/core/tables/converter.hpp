@@ -5,9 +5,10 @@
 // day, value), except the TJSP factors, kept as "t0001.tab" (month, factor, currency), and the
 // savings yields, kept as "serie-poupanca.tab" and spread into the day columns of
 // "poupanca13.tab". An import merges the file into the stored series (its periods replace the
-// same periods, the others stay), lists every period whose value changed, and then writes the
-// series, every table derived from it and "fontes.tab" atomically as a set: a refused file or a
-// failed write changes nothing.
+// same periods, the others stay; a stored table that fontes.tab does not list as official is
+// sample data and none of its periods stays), lists every period whose value changed, and then
+// writes the series, every table derived from it and "fontes.tab" atomically as a set: a refused
+// file or a failed write changes nothing.
 //
 // Adding a table for another calculator: write one function
 //     bool buildMyTable(const Series& series, toolkit::StringGrid& table)

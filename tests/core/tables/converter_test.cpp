@@ -129,6 +129,21 @@ TEST(Import, NewMonthsReplaceTheSameMonthsKeepTheOthersAndAreListed) {
     EXPECT_EQ(g.row(4), (std::vector<std::string>{"05/2025", "0,35"}));
 }
 
+TEST(Import, ASampleTableKeepsNoneOfItsMonthsBesideTheOfficialOnes) {
+    TempDir dir;
+    // The factor table of a data folder that still holds sample values (no fontes.tab says otherwise).
+    toolkit::writeLines(dir / "t0001.tab", {"moeda\tFator\tMoeda", "01/1988\t1,5\tCz$", "12/2026\t9,9\tR$"});
+    const auto result = importText(dir, "tjsp", "t.csv", "12/1987;522,99\n01/1988;596,94\n");
+    EXPECT_EQ(result.changes, (std::vector<std::string>{"12/1987: — → 522,99", "01/1988: 1,5 → 596,94",
+                                                        "12/2026: 9,9 → — (exemplo retirado)"}));
+    const auto g = load(dir / "t0001.tab");
+    ASSERT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.row(2), (std::vector<std::string>{"01/1988", "596,94", "Cz$"}));
+    // Once official, a later import keeps the months its file does not bring.
+    importText(dir, "tjsp", "t2.csv", "02/1988;695,50\n");
+    EXPECT_EQ(load(dir / "t0001.tab").rowCount(), 4);
+}
+
 TEST(Import, ARefusedFileOrAFailedWriteChangesNothingInTheDataFolder) {
     TempDir dir;
     importText(dir, "tjsp", "t.csv", "12/1987;522,99\n01/1988;596,94\n02/1988;695,50\n");
