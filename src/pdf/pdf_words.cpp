@@ -1,10 +1,10 @@
 // The words of a PDF file with their boxes, read with poppler's C++ library.
 #include "pdf/pdf_words.hpp"
 
-#include <memory>
 #include <poppler-document.h>
 #include <poppler-global.h>
 #include <poppler-page.h>
+#include <memory>
 
 #include "core/toolkit/text_file.hpp"
 
@@ -29,8 +29,8 @@ std::vector<tables::TextBox> readWords(const std::filesystem::path& file) {
         for (const auto& box : page->text_list()) {
             const auto utf8 = box.text().to_utf8();
             const auto r = box.bbox();
-            words.push_back({std::string(utf8.begin(), utf8.end()), r.x(), r.y(), r.width(),
-                             r.height(), i});
+            words.push_back(
+                {std::string(utf8.begin(), utf8.end()), r.x(), r.y(), r.width(), r.height(), i});
         }
     }
     return words;

@@ -18,11 +18,11 @@ const std::filesystem::path kOfficial =
 TEST(TjspPdf, ImportReadsEveryFactorOfThePrintedTable) {
     TempDir dir;
     const auto result = tables::importSeries(
-        dir.path(), "tjsp", kOfficial / "tjsp_TabelaDebitosJudiciais_ed2026-01.pdf", pdf::readWords);
-    EXPECT_EQ(result.written,
-              (std::vector<std::string>{"t0001.tab", "tjsp.tab", "fontes.tab"}));
-    const auto fromCsv = tables::readExport(readBytes(kOfficial / "tjsp_tabela_pratica_ed2026-01.csv"),
-                                            {}, "tjsp.csv");
+        dir.path(), "tjsp", kOfficial / "tjsp_TabelaDebitosJudiciais_ed2026-01.pdf",
+        pdf::readWords);
+    EXPECT_EQ(result.written, (std::vector<std::string>{"t0001.tab", "tjsp.tab", "fontes.tab"}));
+    const auto fromCsv = tables::readExport(
+        readBytes(kOfficial / "tjsp_tabela_pratica_ed2026-01.csv"), {}, "tjsp.csv");
     toolkit::StringGrid g(1, 0);
     toolkit::LoadFromFile(dir / "t0001.tab", g);
     ASSERT_EQ(g.rowCount(), 737);

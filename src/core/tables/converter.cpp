@@ -24,7 +24,9 @@ const char* const kFederalSource =
     "Justiça Federal, ações condenatórias em geral (IPCA-E): variações mensais da cópia de "
     "terceiros do sistema PNRJ";
 
-constexpr int idx(int month, int year) { return year * 12 + month - 1; }
+constexpr int idx(int month, int year) {
+    return year * 12 + month - 1;
+}
 
 // A currency in force from month `first` on; `divisor` converts the month before it into it.
 struct CurrencyEra {
@@ -83,7 +85,9 @@ int divisorAfter(const CurrencyEra (&eras)[N], int month) {
     return 0;
 }
 
-Real number(const std::string& text) { return toolkit::StrToFloat(text); }
+Real number(const std::string& text) {
+    return toolkit::StrToFloat(text);
+}
 
 std::vector<std::string> monthlyHeader(const char* first) {
     std::vector<std::string> h{first};
@@ -133,23 +137,48 @@ bool savingsAllOfficial(const Series& series, const StringGrid& table) {
 }
 
 const std::vector<SeriesInfo> kSeries = {
-    {"inpc", "serie-inpc.tab", "INPC (% ao mês)", "IBGE, INPC (SIDRA tabela 1736; BCB SGS 188)", {}},
-    {"ipca", "serie-ipca.tab", "IPCA (% ao mês)", "IBGE, IPCA (SIDRA tabela 1737; BCB SGS 433)", {}},
-    {"ipca15", "serie-ipca15.tab", "IPCA-15 = IPCA-E mensal (% ao mês)",
-     "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)", {}},
+    {"inpc",
+     "serie-inpc.tab",
+     "INPC (% ao mês)",
+     "IBGE, INPC (SIDRA tabela 1736; BCB SGS 188)",
+     {}},
+    {"ipca",
+     "serie-ipca.tab",
+     "IPCA (% ao mês)",
+     "IBGE, IPCA (SIDRA tabela 1737; BCB SGS 433)",
+     {}},
+    {"ipca15",
+     "serie-ipca15.tab",
+     "IPCA-15 = IPCA-E mensal (% ao mês)",
+     "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)",
+     {}},
     {"igpm", "serie-igpm.tab", "IGP-M (% ao mês)", "FGV, IGP-M (BCB SGS 189)", {}},
-    {"tr", "serie-tr.tab", "TR do período que começa no dia 1 (%)", "BCB, TR (SGS 226)",
+    {"tr",
+     "serie-tr.tab",
+     "TR do período que começa no dia 1 (%)",
+     "BCB, TR (SGS 226)",
      {Period::Monthly, true}},
     {"selic", "serie-selic.tab", "Selic acumulada no mês (% ao mês)", "BCB, Selic (SGS 4390)", {}},
-    {"jam", "serie-jam.tab", "FGTS: coeficiente JAM creditado no mês (fração)",
-     "Caixa, JAM do FGTS (cópias de terceiros conferidas com a TR)", {}},
-    {"jf", "serie-jf.tab", "Justiça Federal: variação mensal (fração) aplicada do mês ao seguinte",
-     kFederalSource, {}},
-    {"tjsp", "t0001.tab", "Débitos Judiciais São Paulo (fatores): mês, fator acumulado, moeda",
-     kTjspSource, {}},
-    {"poupanca", "serie-poupanca.tab",
+    {"jam",
+     "serie-jam.tab",
+     "FGTS: coeficiente JAM creditado no mês (fração)",
+     "Caixa, JAM do FGTS (cópias de terceiros conferidas com a TR)",
+     {}},
+    {"jf",
+     "serie-jf.tab",
+     "Justiça Federal: variação mensal (fração) aplicada do mês ao seguinte",
+     kFederalSource,
+     {}},
+    {"tjsp",
+     "t0001.tab",
+     "Débitos Judiciais São Paulo (fatores): mês, fator acumulado, moeda",
+     kTjspSource,
+     {}},
+    {"poupanca",
+     "serie-poupanca.tab",
      "Poupança: rendimento (%) do mês que começa em cada dia",
-     "BCB, rentabilidade da poupança por data de início (SGS 25 até 03/05/2012, 195 desde 04/05/2012)",
+     "BCB, rentabilidade da poupança por data de início (SGS 25 até 03/05/2012, 195 desde "
+     "04/05/2012)",
      {Period::Daily, false}},
 };
 
@@ -169,7 +198,8 @@ const DerivedTable kDerived[] = {
     {"tjsp.tab",
      "Débitos Judiciais São Paulo (mês a mês): razão de fatores consecutivos da Tabela Prática",
      "tjsp", buildSaoPauloMonthly},
-    {"jf.tab", "Justiça Federal (mês a mês): variação mensal de cada mês", "jf", buildFederalMonthly},
+    {"jf.tab", "Justiça Federal (mês a mês): variação mensal de cada mês", "jf",
+     buildFederalMonthly},
     {"Justiça Federal - Ações Condenatórias em Geral.tab",
      "Justiça Federal - Ações Condenatórias em Geral: índice (%) de cada mês", "jf",
      buildFederalPercentages},
@@ -249,7 +279,8 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(dataDir, ec)) {
         const std::string n = e.path().filename().string();
-        if (n.size() > 4 && n.substr(n.size() - 4) == ".tab" && n != kSourcesFile && isRegular(e.path()))
+        if (n.size() > 4 && n.substr(n.size() - 4) == ".tab" && n != kSourcesFile &&
+            isRegular(e.path()))
             names.insert(n);
     }
     for (const auto& [n, g] : pending)
@@ -275,10 +306,12 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
         const DerivedTable* derived = derivedOf(n);
         const SeriesInfo* from = derived ? findSeries(derived->series) : nullptr;
         if (stored) {
-            rows.push_back({n, stored->description, stored->source, edition(*stored), lastMonth(g), "Não"});
+            rows.push_back(
+                {n, stored->description, stored->source, edition(*stored), lastMonth(g), "Não"});
         } else if (from && present(from->file)) {
             bool official = true;
-            if (derived->allOfficial) official = derived->allOfficial(seriesOf(grid(from->file)), g);
+            if (derived->allOfficial)
+                official = derived->allOfficial(seriesOf(grid(from->file)), g);
             rows.push_back({n, derived->description, from->source, edition(*from), lastMonth(g),
                             official ? "Não" : "Sim"});
         } else if (auto o = old.find(n); o != old.end()) {
@@ -310,7 +343,9 @@ void writeSet(const fs::path& dataDir, const std::map<std::string, StringGrid>& 
 
 }  // namespace
 
-const std::vector<SeriesInfo>& officialSeries() { return kSeries; }
+const std::vector<SeriesInfo>& officialSeries() {
+    return kSeries;
+}
 
 const SeriesInfo* findSeries(const std::string& name) {
     for (const auto& s : kSeries)
@@ -320,7 +355,8 @@ const SeriesInfo* findSeries(const std::string& name) {
 
 bool buildFactorTable(const Series& tjsp, StringGrid& table) {
     std::vector<std::vector<std::string>> rows{{"moeda", "Fator", "Moeda"}};
-    for (const auto& p : tjsp) rows.push_back({p.key, p.value, currencyOf(kTjspCurrencies, monthIndex(p.key))});
+    for (const auto& p : tjsp)
+        rows.push_back({p.key, p.value, currencyOf(kTjspCurrencies, monthIndex(p.key))});
     setRows(table, rows);
     return true;
 }
@@ -349,7 +385,8 @@ bool buildFederalMonthly(const Series& jf, StringGrid& table) {
     for (const auto& p : jf) {
         const int m = monthIndex(p.key);
         rows.push_back(monthlyRow(p.key, toolkit::formatfloatx("0.000000", number(p.value) * 100),
-                                  currencyOf(kFederalCurrencies, m), divisorAfter(kFederalCurrencies, m)));
+                                  currencyOf(kFederalCurrencies, m),
+                                  divisorAfter(kFederalCurrencies, m)));
     }
     setRows(table, rows);
     return true;
@@ -357,7 +394,8 @@ bool buildFederalMonthly(const Series& jf, StringGrid& table) {
 
 bool buildFederalPercentages(const Series& jf, StringGrid& table) {
     std::vector<std::vector<std::string>> rows{{"MM-js", "Índice (%)"}};
-    for (const auto& p : jf) rows.push_back({p.key, toolkit::formatfloatx("0.0000", number(p.value) * 100)});
+    for (const auto& p : jf)
+        rows.push_back({p.key, toolkit::formatfloatx("0.0000", number(p.value) * 100)});
     setRows(table, rows);
     return true;
 }
@@ -410,7 +448,8 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
     Series incoming;
     if (bytes.rfind("%PDF", 0) == 0) {
         if (name != "tjsp")
-            throw ImportError("O arquivo " + fileName + " é um PDF; só a série tjsp é lida de PDF.");
+            throw ImportError("O arquivo " + fileName +
+                              " é um PDF; só a série tjsp é lida de PDF.");
         if (!pdfWords) throw ImportError("Este programa não lê arquivos PDF.");
         incoming = readTjspTable(pdfWords(file), fileName);
     } else {
@@ -452,7 +491,8 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
                 ++it;
                 continue;
             }
-            result.changes.push_back(it->second.key + ": " + it->second.value + " → — (exemplo retirado)");
+            result.changes.push_back(it->second.key + ": " + it->second.value +
+                                     " → — (exemplo retirado)");
             it = merged.erase(it);
         }
     }

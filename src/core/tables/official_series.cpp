@@ -1,4 +1,5 @@
-// Readers of the official index publications (BCB SGS CSV/JSON, official-folder CSV, TJSP PDF words).
+// Readers of the official index publications (BCB SGS CSV/JSON, official-folder CSV, TJSP PDF
+// words).
 #include "core/tables/official_series.hpp"
 
 #include <algorithm>
@@ -33,7 +34,8 @@ std::string lower(std::string s) {
 }
 
 bool allDigits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Where the error is: "Linha 3 de dados.csv".
@@ -72,7 +74,8 @@ std::vector<RawRow> readJson(std::string_view text, const std::string& fileName)
     size_t i = 0;
     int line = 1;
     auto skip = [&] {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) {
+        while (i < text.size() &&
+               (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) {
             if (text[i] == '\n') ++line;
             ++i;
         }
@@ -86,14 +89,16 @@ std::vector<RawRow> readJson(std::string_view text, const std::string& fileName)
         if (i < text.size() && text[i] == '"') {
             ++i;
             while (i < text.size() && text[i] != '"') {
-                if (text[i] == '\\' || text[i] == '\n') throw fail("texto JSON que não é de uma exportação do SGS");
+                if (text[i] == '\\' || text[i] == '\n')
+                    throw fail("texto JSON que não é de uma exportação do SGS");
                 t += text[i++];
             }
             if (i >= text.size()) throw fail("o texto JSON termina no meio de um valor");
             ++i;
             return t;
         }
-        while (i < text.size() && std::string_view(",}] \t\r\n").find(text[i]) == std::string_view::npos)
+        while (i < text.size() &&
+               std::string_view(",}] \t\r\n").find(text[i]) == std::string_view::npos)
             t += text[i++];
         if (t.empty()) throw fail("texto JSON que não é de uma exportação do SGS");
         return t;
@@ -136,8 +141,9 @@ std::vector<RawRow> readJson(std::string_view text, const std::string& fileName)
             break;
         }
         if (!hasData || !hasValor || fields != 2)
-            throw ImportError(where(row.line, fileName) +
-                              ": esperados os campos \"data\" e \"valor\" de uma exportação do SGS");
+            throw ImportError(
+                where(row.line, fileName) +
+                ": esperados os campos \"data\" e \"valor\" de uma exportação do SGS");
         row.fields = {data, valor};
         rows.push_back(std::move(row));
         skip();
@@ -284,8 +290,9 @@ Series readExport(std::string_view bytes, const ExportShape& shape, const std::s
             point.key = toolkit::DateToStr(toolkit::Date{year, month, day});
         }
         if (order <= lastOrder)
-            throw ImportError(at + ": a data " + quoteText(key) +
-                              " não vem depois da linha anterior (datas fora de ordem ou repetidas).");
+            throw ImportError(
+                at + ": a data " + quoteText(key) +
+                " não vem depois da linha anterior (datas fora de ordem ou repetidas).");
         lastOrder = order;
         point.value = value;
         out.push_back(std::move(point));
@@ -313,7 +320,8 @@ Series readTjspTable(const std::vector<TextBox>& words, const std::string& fileN
         if (trim(w.text).empty()) continue;
         const double c = w.y + w.height / 2;
         const double tolerance = std::max(2.0, 0.4 * w.height);
-        if (lines.empty() || lines.back().front().page != w.page || std::fabs(c - lineCentre) > tolerance) {
+        if (lines.empty() || lines.back().front().page != w.page ||
+            std::fabs(c - lineCentre) > tolerance) {
             lines.emplace_back();
             lineCentre = c;
         }
@@ -323,7 +331,8 @@ Series readTjspTable(const std::vector<TextBox>& words, const std::string& fileN
     std::vector<std::pair<int, double>> years;  // the years of the current block, x centres
     std::map<int, std::string> cells;
     for (auto& line : lines) {
-        std::sort(line.begin(), line.end(), [](const TextBox& a, const TextBox& b) { return a.x < b.x; });
+        std::sort(line.begin(), line.end(),
+                  [](const TextBox& a, const TextBox& b) { return a.x < b.x; });
         // Letter-spaced words (the years) come one character a box: join close single digits.
         std::vector<TextBox> joined;
         bool lastWasDigit = false;
@@ -341,13 +350,16 @@ Series readTjspTable(const std::vector<TextBox>& words, const std::string& fileN
             }
         }
         line = std::move(joined);
-        const bool yearLine = line.size() >= 2 && std::all_of(line.begin(), line.end(), [](const TextBox& w) {
-            const std::string t = trim(w.text);
-            return t.size() == 4 && allDigits(t) && std::stoi(t) >= 1900 && std::stoi(t) <= 2100;
-        });
+        const bool yearLine =
+            line.size() >= 2 && std::all_of(line.begin(), line.end(), [](const TextBox& w) {
+                const std::string t = trim(w.text);
+                return t.size() == 4 && allDigits(t) && std::stoi(t) >= 1900 &&
+                       std::stoi(t) <= 2100;
+            });
         if (yearLine) {
             years.clear();
-            for (const auto& w : line) years.emplace_back(std::stoi(trim(w.text)), w.x + w.width / 2);
+            for (const auto& w : line)
+                years.emplace_back(std::stoi(trim(w.text)), w.x + w.width / 2);
             continue;
         }
         const std::string label = trim(line.front().text);
@@ -369,7 +381,8 @@ Series readTjspTable(const std::vector<TextBox>& words, const std::string& fileN
                 const double c = values[k].x + values[k].width / 2;
                 column = 0;
                 for (size_t y = 1; y < years.size(); ++y)
-                    if (std::fabs(years[y].second - c) < std::fabs(years[column].second - c)) column = y;
+                    if (std::fabs(years[y].second - c) < std::fabs(years[column].second - c))
+                        column = y;
             }
             const std::string t = trim(values[k].text);
             if (std::regex_match(t, dashRe)) continue;
@@ -385,7 +398,8 @@ Series readTjspTable(const std::vector<TextBox>& words, const std::string& fileN
     Series out;
     int expected = cells.begin()->first;
     for (const auto& [index, value] : cells) {
-        if (index != expected) throw ImportError(bad + ": falta o fator de " + monthText(expected) + ".");
+        if (index != expected)
+            throw ImportError(bad + ": falta o fator de " + monthText(expected) + ".");
         out.push_back({monthText(index), value});
         ++expected;
     }

@@ -24,7 +24,7 @@ enum class Period { Monthly, Daily };
 
 // A file that is not an export of the kind expected; the Portuguese message names the line.
 class ImportError : public toolkit::Error {
-public:
+  public:
     using Error::Error;
 };
 

@@ -17,7 +17,8 @@ using namespace corvana::testing;
 
 namespace {
 
-const std::filesystem::path kOfficial = std::filesystem::path(CORVANA_SAMPLE_DATA).parent_path() / "oficial";
+const std::filesystem::path kOfficial =
+    std::filesystem::path(CORVANA_SAMPLE_DATA).parent_path() / "oficial";
 
 toolkit::StringGrid load(const std::filesystem::path& file) {
     toolkit::StringGrid g(1, 0);
@@ -43,8 +44,10 @@ ImportResult importText(const TempDir& dir, const std::string& serie, const std:
 TEST(OfficialExports, TheThreeFormatsReadTheSameSeries) {
     const Series expected{{"03/2025", "0,56"}, {"04/2025", "0,43"}, {"05/2025", "-0,1"}};
     const char* const files[] = {
-        "\"data\";\"valor\"\r\n\"01/03/2025\";\"0,56\"\r\n\"01/04/2025\";\"0,43\"\r\n\"01/05/2025\";\"-0,1\"\r\n",
-        "[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"},\n {\"data\":\"01/04/2025\",\"valor\":\"0.43\"},"
+        "\"data\";\"valor\"\r\n\"01/03/2025\";\"0,56\"\r\n\"01/04/2025\";\"0,43\"\r\n\"01/05/"
+        "2025\";\"-0,1\"\r\n",
+        "[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"},\n "
+        "{\"data\":\"01/04/2025\",\"valor\":\"0.43\"},"
         "{\"data\":\"01/05/2025\",\"valor\":-0.1}]",
         "03/2025;0,56\n04/2025;0,43\n05/2025;-0,1\n\n",
     };
@@ -60,7 +63,8 @@ TEST(OfficialExports, TheThreeFormatsReadTheSameSeries) {
                          {Period::Monthly, true}, "tr.csv"),
               (Series{{"03/2025", "0,1"}, {"04/2025", "0,3"}}));
     // A daily series keeps the day.
-    EXPECT_EQ(readExport("[{\"data\":\"04/05/2012\",\"valor\":\"0.4273\"}]", {Period::Daily, false}, "p.json"),
+    EXPECT_EQ(readExport("[{\"data\":\"04/05/2012\",\"valor\":\"0.4273\"}]", {Period::Daily, false},
+                         "p.json"),
               (Series{{"04/05/2012", "0,4273"}}));
 }
 
@@ -73,24 +77,32 @@ TEST(OfficialExports, AFileThatIsNoExportIsRefusedNamingTheLine) {
         {"", "O arquivo x.csv está vazio."},
         {"\r\n  \r\n", "O arquivo x.csv está vazio."},
         {"\"data\";\"valor\"\r\n", "O arquivo x.csv não tem nenhum valor."},
-        {"03/2025;0,56\n04/2025;0,43;x\n", "Linha 2 de x.csv: esperadas 2 colunas (data e valor), encontradas 3."},
+        {"03/2025;0,56\n04/2025;0,43;x\n",
+         "Linha 2 de x.csv: esperadas 2 colunas (data e valor), encontradas 3."},
         {"03/2025\n", "Linha 1 de x.csv: esperadas 2 colunas (data e valor), encontradas 1."},
-        {"03/2025;0,56\n04/2025;0,43\n05/2025;abc\n", "Linha 3 de x.csv: 'abc' não é um número válido."},
+        {"03/2025;0,56\n04/2025;0,43\n05/2025;abc\n",
+         "Linha 3 de x.csv: 'abc' não é um número válido."},
         {"03/2025;1.5\n", "Linha 1 de x.csv: '1.5' não é um número válido."},
         {"03/2025;0,56\n05/2025;0,43\n04/2025;0,1\n",
-         "Linha 3 de x.csv: a data '04/2025' não vem depois da linha anterior (datas fora de ordem ou repetidas)."},
+         "Linha 3 de x.csv: a data '04/2025' não vem depois da linha anterior (datas fora de ordem "
+         "ou repetidas)."},
         {"03/2025;0,56\n03/2025;0,57\n",
-         "Linha 2 de x.csv: a data '03/2025' não vem depois da linha anterior (datas fora de ordem ou repetidas)."},
+         "Linha 2 de x.csv: a data '03/2025' não vem depois da linha anterior (datas fora de ordem "
+         "ou repetidas)."},
         {"13/2025;0,56\n", "Linha 1 de x.csv: '13/2025' não é um mês mm/aaaa."},
         {"\"data\";\"valor\"\n\"15/03/2025\";\"0,56\"\n",
          "Linha 2 de x.csv: a data '15/03/2025' não é o primeiro dia do mês de uma série mensal."},
-        {"\"data\";\"valor\"\n\"03/2025\";\"0,56\"\n", "Linha 2 de x.csv: '03/2025' não é uma data dd/mm/aaaa."},
+        {"\"data\";\"valor\"\n\"03/2025\";\"0,56\"\n",
+         "Linha 2 de x.csv: '03/2025' não é uma data dd/mm/aaaa."},
         {"\"data\";\"taxa\"\n\"01/03/2025\";\"0,56\"\n",
-         "Linha 1 de x.csv: o cabeçalho '\"data\";\"taxa\"' não é \"data\";\"valor\" de uma exportação do SGS."},
+         "Linha 1 de x.csv: o cabeçalho '\"data\";\"taxa\"' não é \"data\";\"valor\" de uma "
+         "exportação do SGS."},
         {"[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"},\n{\"data\":\"01/04/2025\"}]",
          "Linha 2 de x.csv: esperados os campos \"data\" e \"valor\" de uma exportação do SGS"},
-        {"[{\"data\":\"01/03/2025\",\"valor\":\"0,56\"}]", "Linha 1 de x.csv: '0,56' não é um número válido."},
-        {"[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"}", "Linha 1 de x.csv: esperado ']' no texto JSON"},
+        {"[{\"data\":\"01/03/2025\",\"valor\":\"0,56\"}]",
+         "Linha 1 de x.csv: '0,56' não é um número válido."},
+        {"[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"}",
+         "Linha 1 de x.csv: esperado ']' no texto JSON"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes);
@@ -106,20 +118,24 @@ TEST(OfficialExports, AFileThatIsNoExportIsRefusedNamingTheLine) {
         (void)readExport("03/2025;" + std::string(100, 'x') + "\n", {}, "x.csv");
         ADD_FAILURE();
     } catch (const ImportError& e) {
-        EXPECT_EQ(std::string(e.what()), "Linha 1 de x.csv: '" + std::string(60, 'x') + "…' não é um número válido.");
+        EXPECT_EQ(std::string(e.what()),
+                  "Linha 1 de x.csv: '" + std::string(60, 'x') + "…' não é um número válido.");
     }
 }
 
 TEST(Import, NewMonthsReplaceTheSameMonthsKeepTheOthersAndAreListed) {
     TempDir dir;
     auto first = importText(dir, "inpc", "inpc.csv", "02/2025;1,48\n03/2025;0,56\n04/2025;0,48\n");
-    EXPECT_EQ(first.changes, (std::vector<std::string>{"02/2025: — → 1,48", "03/2025: — → 0,56", "04/2025: — → 0,48"}));
+    EXPECT_EQ(first.changes, (std::vector<std::string>{"02/2025: — → 1,48", "03/2025: — → 0,56",
+                                                       "04/2025: — → 0,48"}));
     EXPECT_EQ(first.written, (std::vector<std::string>{"serie-inpc.tab", "fontes.tab"}));
     // The BCB's JSON: 03/2025 revised, 04/2025 the same value written differently, 05/2025 new.
     auto second = importText(dir, "inpc", "bcdata.sgs.188.json",
-                             "[{\"data\":\"01/03/2025\",\"valor\":\"0.58\"},{\"data\":\"01/04/2025\",\"valor\":\"0.480\"},"
+                             "[{\"data\":\"01/03/2025\",\"valor\":\"0.58\"},{\"data\":\"01/04/"
+                             "2025\",\"valor\":\"0.480\"},"
                              "{\"data\":\"01/05/2025\",\"valor\":\"0.35\"}]");
-    EXPECT_EQ(second.changes, (std::vector<std::string>{"03/2025: 0,56 → 0,58", "05/2025: — → 0,35"}));
+    EXPECT_EQ(second.changes,
+              (std::vector<std::string>{"03/2025: 0,56 → 0,58", "05/2025: — → 0,35"}));
     const auto g = load(dir / "serie-inpc.tab");
     ASSERT_EQ(g.rowCount(), 5);
     EXPECT_EQ(g.row(0), (std::vector<std::string>{"Período", "Valor"}));
@@ -131,11 +147,14 @@ TEST(Import, NewMonthsReplaceTheSameMonthsKeepTheOthersAndAreListed) {
 
 TEST(Import, ASampleTableKeepsNoneOfItsMonthsBesideTheOfficialOnes) {
     TempDir dir;
-    // The factor table of a data folder that still holds sample values (no fontes.tab says otherwise).
-    toolkit::writeLines(dir / "t0001.tab", {"moeda\tFator\tMoeda", "01/1988\t1,5\tCz$", "12/2026\t9,9\tR$"});
+    // The factor table of a data folder that still holds sample values (no fontes.tab says
+    // otherwise).
+    toolkit::writeLines(dir / "t0001.tab",
+                        {"moeda\tFator\tMoeda", "01/1988\t1,5\tCz$", "12/2026\t9,9\tR$"});
     const auto result = importText(dir, "tjsp", "t.csv", "12/1987;522,99\n01/1988;596,94\n");
-    EXPECT_EQ(result.changes, (std::vector<std::string>{"12/1987: — → 522,99", "01/1988: 1,5 → 596,94",
-                                                        "12/2026: 9,9 → — (exemplo retirado)"}));
+    EXPECT_EQ(result.changes,
+              (std::vector<std::string>{"12/1987: — → 522,99", "01/1988: 1,5 → 596,94",
+                                        "12/2026: 9,9 → — (exemplo retirado)"}));
     const auto g = load(dir / "t0001.tab");
     ASSERT_EQ(g.rowCount(), 3);
     EXPECT_EQ(g.row(2), (std::vector<std::string>{"01/1988", "596,94", "Cz$"}));
@@ -191,12 +210,14 @@ TEST(Import, FontesListsEveryTableWithItsProvenance) {
     const std::vector<std::vector<std::string>> expected{
         {"Tabela", "Descrição", "Fonte", "Edição", "Última competência", "Exemplo"},
         {"jfcg.tab", "", "valores de exemplo", "", "05/1999", "Sim"},
-        {"serie-ipca15.tab", "IPCA-15 = IPCA-E mensal (% ao mês)", "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)",
-         "12/2025", "12/2025", "Não"},
+        {"serie-ipca15.tab", "IPCA-15 = IPCA-E mensal (% ao mês)",
+         "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)", "12/2025", "12/2025", "Não"},
         {"t0001.tab", "Débitos Judiciais São Paulo (fatores): mês, fator acumulado, moeda",
          "Tabela Prática do Tribunal de Justiça de São Paulo", "01/1988", "01/1988", "Não"},
-        {"tjmg.tab", "Débitos Judiciais MG - MT - MS - ES (mês a mês)", "valores de exemplo", "", "02/1987", "Sim"},
-        {"tjsp.tab", "Débitos Judiciais São Paulo (mês a mês): razão de fatores consecutivos da Tabela Prática",
+        {"tjmg.tab", "Débitos Judiciais MG - MT - MS - ES (mês a mês)", "valores de exemplo", "",
+         "02/1987", "Sim"},
+        {"tjsp.tab",
+         "Débitos Judiciais São Paulo (mês a mês): razão de fatores consecutivos da Tabela Prática",
          "Tabela Prática do Tribunal de Justiça de São Paulo", "01/1988", "12/1987", "Não"},
     };
     EXPECT_EQ(rows, expected);
@@ -216,9 +237,10 @@ TEST(Import, SavingsYieldsFillTheDayColumnsOfTheSavingsTable) {
     }
     toolkit::SaveToFile(dir / "poupanca13.tab", sample);
     // Made-up values in the layout of the BCB's SGS 195 export (one row per start day).
-    const auto result = importText(dir, "poupanca", "bcdata.sgs.195.csv",
-                                   "\"data\";\"valor\"\n\"01/02/2026\";\"0,6712\"\n\"02/02/2026\";\"0,6698\"\n"
-                                   "\"28/02/2026\";\"0,6650\"\n\"01/03/2026\";\"0,6601\"\n");
+    const auto result =
+        importText(dir, "poupanca", "bcdata.sgs.195.csv",
+                   "\"data\";\"valor\"\n\"01/02/2026\";\"0,6712\"\n\"02/02/2026\";\"0,6698\"\n"
+                   "\"28/02/2026\";\"0,6650\"\n\"01/03/2026\";\"0,6601\"\n");
     EXPECT_EQ(result.changes.front(), "01/02/2026: — → 0,6712");
     EXPECT_EQ(result.written,
               (std::vector<std::string>{"serie-poupanca.tab", "poupanca13.tab", "fontes.tab"}));
@@ -249,7 +271,8 @@ struct OfficialFolder {
     TempDir dir;
     OfficialFolder() {
         importSeries(dir.path(), "tjsp", kOfficial / "tjsp_tabela_pratica_ed2026-01.csv", nullptr);
-        importSeries(dir.path(), "jf", kOfficial / "cjf_condenatorias_geral_ipcae_variacao_pnrj.csv", nullptr);
+        importSeries(dir.path(), "jf",
+                     kOfficial / "cjf_condenatorias_geral_ipcae_variacao_pnrj.csv", nullptr);
     }
     // Column `col` of the row of `month`.
     static std::string at(const toolkit::StringGrid& g, const std::string& month, int col) {
@@ -288,10 +311,12 @@ TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
         const char* divisor;
     };
     const Change changes[] = {
-        {&tjsp, "01/1967", "Cr$", "1000"}, {&tjsp, "02/1986", "Cr$", "1000"}, {&tjsp, "03/1986", "Cz$", ""},
-        {&tjsp, "12/1988", "Cz$", "1000"}, {&tjsp, "01/1989", "NCz$", ""},   {&tjsp, "03/1990", "Cr$", ""},
-        {&tjsp, "07/1993", "Cr$", "1000"}, {&tjsp, "06/1994", "CR$", "2750"}, {&tjsp, "07/1994", "R$", ""},
-        {&jf, "01/1986", "Cr$", "1000"},   {&jf, "02/1986", "Cz$", ""},       {&jf, "12/1988", "Cz$", "1000"},
+        {&tjsp, "01/1967", "Cr$", "1000"}, {&tjsp, "02/1986", "Cr$", "1000"},
+        {&tjsp, "03/1986", "Cz$", ""},     {&tjsp, "12/1988", "Cz$", "1000"},
+        {&tjsp, "01/1989", "NCz$", ""},    {&tjsp, "03/1990", "Cr$", ""},
+        {&tjsp, "07/1993", "Cr$", "1000"}, {&tjsp, "06/1994", "CR$", "2750"},
+        {&tjsp, "07/1994", "R$", ""},      {&jf, "01/1986", "Cr$", "1000"},
+        {&jf, "02/1986", "Cz$", ""},       {&jf, "12/1988", "Cz$", "1000"},
         {&jf, "06/1994", "CR$", "2750"},
     };
     for (const auto& c : changes) {
@@ -306,8 +331,8 @@ TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
 TEST(DerivedTables, FederalDivisorsAreTheConversionsTheFederalFactorsEmbed) {
     OfficialFolder f;
     const auto jf = load(f.dir / "jf.tab");
-    const auto factors = readExport(readBytes(kOfficial / "cjf_condenatorias_geral_ipcae_fator_pnrj.csv"),
-                                    {}, "fator.csv");
+    const auto factors = readExport(
+        readBytes(kOfficial / "cjf_condenatorias_geral_ipcae_fator_pnrj.csv"), {}, "fator.csv");
     ASSERT_EQ(factors.size(), static_cast<size_t>(jf.rowCount()));  // one factor more than months
     for (int r = 1; r < jf.rowCount(); ++r) {
         SCOPED_TRACE(jf.cell(0, r));

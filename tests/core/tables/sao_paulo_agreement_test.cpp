@@ -21,7 +21,8 @@ const std::filesystem::path kOfficial =
 // one plan whose difference is the whole balance, so the purge difference is the balance itself.
 struct SaoPaulo : CourtApp {
     explicit SaoPaulo(const std::string& planMonth, const std::string& currency) {
-        tables::importSeries(dir.path(), "tjsp", kOfficial / "tjsp_tabela_pratica_ed2026-01.csv", nullptr);
+        tables::importSeries(dir.path(), "tjsp", kOfficial / "tjsp_tabela_pratica_ed2026-01.csv",
+                             nullptr);
         writeCourtTable(dir.path(), "poupanca13.tab", "1");
         toolkit::StringGrid plans(10, 2);
         for (int c = 0; c < 10; ++c) plans.setCell(c, 0, "c" + std::to_string(c));
@@ -36,7 +37,8 @@ struct SaoPaulo : CourtApp {
         EXPECT_TRUE(walk(w, {0}, finalMonth, {amount}));
         return w.planilha.cell(4, 1);
     }
-    // The month-by-month window: the value after the yield of `lastMonth`, credited the month after.
+    // The month-by-month window: the value after the yield of `lastMonth`, credited the month
+    // after.
     std::string monthByMonth(const std::string& lastMonth, const std::string& amount) {
         EXPECT_TRUE(open(kSaoPaulo));
         auto& w = tjsp();
@@ -45,7 +47,9 @@ struct SaoPaulo : CourtApp {
     }
 };
 
-toolkit::Real N(const std::string& t) { return toolkit::RemovePonto(toolkit::RemovePontoVariant::Strict, t); }
+toolkit::Real N(const std::string& t) {
+    return toolkit::RemovePonto(toolkit::RemovePontoVariant::Strict, t);
+}
 
 TEST(SaoPauloTables, TheFactorWindowReproducesTheWorkedExampleOfTheTable) {
     // Cz$ 1.000,00 of 01/1988 brought to 01/2026: 1.000,00 ÷ 596,94 × 101,977695 = R$ 170,83.
