@@ -525,13 +525,6 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
     return result;
 }
 
-void refreshSources(const fs::path& dataDir) {
-    std::vector<std::string> written;
-    std::map<std::string, StringGrid> pending;
-    pending[kSourcesFile] = sourcesTable(dataDir, {}, {});
-    writeSet(dataDir, pending, {kSourcesFile}, written);
-}
-
 std::vector<std::vector<std::string>> readSources(const fs::path& dataDir) {
     const StringGrid g = loadIfPresent(dataDir / kSourcesFile);
     std::vector<std::vector<std::string>> rows;

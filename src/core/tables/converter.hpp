@@ -54,9 +54,6 @@ struct ImportResult {
 ImportResult importSeries(const std::filesystem::path& dataDir, const std::string& name,
                           const std::filesystem::path& file, const PdfWordsReader& pdfWords);
 
-// Writes "fontes.tab" again from the tables of the data folder (no series imported).
-void refreshSources(const std::filesystem::path& dataDir);
-
 // The rows of "fontes.tab" of the data folder (header row first); empty when there is none.
 std::vector<std::vector<std::string>> readSources(const std::filesystem::path& dataDir);
 
