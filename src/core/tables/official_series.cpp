@@ -63,6 +63,11 @@ bool readValue(const std::string& text, Format format, std::string& out) {
     return true;
 }
 
+bool isDateText(std::string_view t) {
+    return t.size() == 10 && t[2] == '/' && t[5] == '/' && allDigits(t.substr(0, 2)) &&
+           allDigits(t.substr(3, 2)) && allDigits(t.substr(6));
+}
+
 struct RawRow {
     int line = 0;
     std::vector<std::string> fields;
@@ -118,7 +123,7 @@ std::vector<RawRow> readJson(std::string_view text, const std::string& fileName)
         row.line = line;
         expect('{');
         std::string data, valor;
-        bool hasData = false, hasValor = false;
+        bool hasData = false, hasValor = false, hasEnd = false;
         int fields = 0;
         for (;;) {
             const std::string key = token();
@@ -131,6 +136,8 @@ std::vector<RawRow> readJson(std::string_view text, const std::string& fileName)
             } else if (key == "valor") {
                 valor = value;
                 hasValor = true;
+            } else if (key == "datafim" && isDateText(value)) {
+                hasEnd = true;  // the end of the period of a daily series; the start names it
             }
             skip();
             if (i < text.size() && text[i] == ',') {
@@ -140,7 +147,7 @@ std::vector<RawRow> readJson(std::string_view text, const std::string& fileName)
             expect('}');
             break;
         }
-        if (!hasData || !hasValor || fields != 2)
+        if (!hasData || !hasValor || fields != (hasEnd ? 3 : 2))
             throw ImportError(
                 where(row.line, fileName) +
                 ": esperados os campos \"data\" e \"valor\" de uma exportação do SGS");
@@ -204,6 +211,7 @@ Series readExport(std::string_view bytes, const ExportShape& shape, const std::s
     if (first < 0) throw ImportError("O arquivo " + fileName + " está vazio.");
 
     Format format = Format::FolderCsv;
+    bool withEnd = false;  // a BCB export of a daily series: "data";"datafim";"valor"
     std::vector<RawRow> rows;
     const std::string head = trim(lines[first]);
     if (!head.empty() && head[0] == '[') {
@@ -221,7 +229,8 @@ Series readExport(std::string_view bytes, const ExportShape& shape, const std::s
                 if (q == std::string::npos) break;
                 p = q + 1;
             }
-            if (cells != std::vector<std::string>{"data", "valor"})
+            withEnd = cells == std::vector<std::string>{"data", "datafim", "valor"};
+            if (!withEnd && cells != std::vector<std::string>{"data", "valor"})
                 throw ImportError(where(first + 1, fileName) + ": o cabeçalho " + quoteText(head) +
                                   " não é \"data\";\"valor\" de uma exportação do SGS.");
             ++start;
@@ -237,6 +246,16 @@ Series readExport(std::string_view bytes, const ExportShape& shape, const std::s
                 row.fields.push_back(unquote(l.substr(p, q == std::string::npos ? q : q - p)));
                 if (q == std::string::npos) break;
                 p = q + 1;
+            }
+            if (withEnd && row.fields.size() == 3) {
+                if (!isDateText(row.fields[1]))
+                    throw ImportError(where(row.line, fileName) + ": " + quoteText(row.fields[1]) +
+                                      " não é uma data dd/mm/aaaa.");
+                row.fields.erase(row.fields.begin() + 1);
+            } else if (withEnd) {
+                throw ImportError(where(row.line, fileName) +
+                                  ": esperadas 3 colunas (data, datafim e valor), encontradas " +
+                                  std::to_string(row.fields.size()) + ".");
             }
             rows.push_back(std::move(row));
         }

@@ -62,6 +62,13 @@ TEST(OfficialExports, TheThreeFormatsReadTheSameSeries) {
                          "\"01/04/2025\";\"0,3\"\n",
                          {Period::Monthly, true}, "tr.csv"),
               (Series{{"03/2025", "0,1"}, {"04/2025", "0,3"}}));
+    // Exports of series by period also carry the period's end ("datafim"); the start names it.
+    EXPECT_EQ(readExport("\"data\";\"datafim\";\"valor\"\n\"01/03/2025\";\"01/04/2025\";\"0,1\"\n",
+                         {Period::Monthly, true}, "tr.csv"),
+              (Series{{"03/2025", "0,1"}}));
+    EXPECT_EQ(readExport("[{\"data\":\"01/03/2025\",\"datafim\":\"01/04/2025\",\"valor\":\"0.1\"}]",
+                         {Period::Monthly, true}, "tr.json"),
+              (Series{{"03/2025", "0,1"}}));
     // A daily series keeps the day.
     EXPECT_EQ(readExport("[{\"data\":\"04/05/2012\",\"valor\":\"0.4273\"}]", {Period::Daily, false},
                          "p.json"),
@@ -99,6 +106,8 @@ TEST(OfficialExports, AFileThatIsNoExportIsRefusedNamingTheLine) {
          "exportação do SGS."},
         {"[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"},\n{\"data\":\"01/04/2025\"}]",
          "Linha 2 de x.csv: esperados os campos \"data\" e \"valor\" de uma exportação do SGS"},
+        {"\"data\";\"datafim\";\"valor\"\n\"01/03/2025\";\"0,56\"\n",
+         "Linha 2 de x.csv: esperadas 3 colunas (data, datafim e valor), encontradas 2."},
         {"[{\"data\":\"01/03/2025\",\"valor\":\"0,56\"}]",
          "Linha 1 de x.csv: '0,56' não é um número válido."},
         {"[{\"data\":\"01/03/2025\",\"valor\":\"0.56\"}",
