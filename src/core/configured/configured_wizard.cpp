@@ -219,7 +219,11 @@ void ConfiguredWizard::takeFocusOff() {
 void ConfiguredWizard::fieldExit(std::string_view name) {
     if (isDateField(name)) {
         std::string* f = field(name);
-        guarded([&] { *f = toolkit::validadata(variant_.dateVariant, *f); });
+        // A date box that loses its date shows its empty mask again.
+        guarded([&] {
+            *f = toolkit::validadata(variant_.dateVariant, *f);
+            if (f->empty()) *f = kEmptyDate;
+        });
         return;
     }
     for (size_t k = 0; k < variant_.months.size(); ++k) {

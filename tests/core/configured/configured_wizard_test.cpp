@@ -82,8 +82,8 @@ TEST(ConfiguredFields, DateCompletionVariants) {
     ConfiguredFixture<TForm_conftodos> a;
     a.type("Datejurmorfinal", "29/02/1989");
     EXPECT_EQ(a.w.Datejurmorfinal, "28/02/1989");
-    a.type("Datejurmorinicial", "  /  /    ");
-    EXPECT_EQ(a.w.Datejurmorinicial, "");
+    a.type("Datejurmorinicial", "31/13/");
+    EXPECT_EQ(a.w.Datejurmorinicial, configured::kEmptyDate);
 }
 
 TEST(ConfiguredWizard, NovoKeepsOptionsAndUpdateDate) {
