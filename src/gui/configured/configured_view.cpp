@@ -355,8 +355,11 @@ bool ConfiguredView::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::FocusOut) {
         if (m_.focusedField == name) {
             // A date box sends its text before it is completed.
-            if (m_.isDateField(name)) m_.fieldChanged(name, s(e->displayText()));
-            run([this] { m_.takeFocusOff(); });
+            const QString shown = e->displayText();
+            run([this, &name, &shown] {
+                if (m_.isDateField(name)) m_.fieldChanged(name, s(shown));
+                m_.takeFocusOff();
+            });
         }
     } else if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

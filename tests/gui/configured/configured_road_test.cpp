@@ -142,6 +142,14 @@ private slots:
         auto* pages = h.in<QStackedWidget>(w, "PageControl1");
         QCOMPARE(pages->currentIndex(), 3);
         typeInto(h, w, "Ejcmmarco91", "7535");
+        // The Delete key takes the last digit off, like Backspace; Tab leaves the box and
+        // derives its month.
+        auto* jcm = h.in<QLineEdit>(w, "Ejcmmarco91");
+        QTest::keyClick(jcm, Qt::Key_Delete);
+        QCOMPARE(jcm->text(), QString("7,53"));
+        QTest::keyClicks(jcm, "5");
+        QTest::keyClick(jcm, Qt::Key_Tab);
+        QCOMPARE(*model(h, w).field("ESPmarco91"), std::string("1.075,35"));
         typeInto(h, w, "Ejcmabril90", "41987");
         QCOMPARE(h.in<QLineEdit>(w, "Ejcmmarco91")->text(), QString("75,35"));
         QCOMPARE(model(h, w).months[5].SA, std::string("1.000,00"));
