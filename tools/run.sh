@@ -25,13 +25,14 @@ rm -rf "$work"
 mkdir -p "$work"
 cp -R "$data"/. "$work"/
 echo "Recalculando os exemplos de data/examples com corvana-cli (pasta de dados: $work):"
-for calc in "$root"/data/examples/*.e12; do
+for calc in "$root"/data/examples/*.e12 "$root"/data/examples/*.e20; do
   [ -e "$calc" ] || continue
-  name=$(basename "$calc" .e12)
+  name=$(basename "$calc")
+  name=${name%.*}
   out="$work/$name.html"
   if "$build/src/cli/corvana-cli" report --data-dir "$work" "$calc" -o "$out" >/dev/null; then
-    echo "  $name.e12 -> $out"
+    echo "  $(basename "$calc") -> $out"
   else
-    echo "  $name.e12: o cálculo foi interrompido (veja a mensagem acima)"
+    echo "  $(basename "$calc"): o cálculo foi interrompido (veja a mensagem acima)"
   fi
 done

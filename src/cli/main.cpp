@@ -12,6 +12,7 @@
 #include "core/savings/replay.hpp"
 #include "core/tables/converter.hpp"
 #include "pdf/pdf_words.hpp"
+#include "core/configured/replay.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
@@ -25,6 +26,9 @@ namespace {
 int usage() {
     std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp] "
                  "ARQUIVO [-o SAIDA]\n"
+                 "     corvana-cli report [--data-dir PASTA] [--window conf|conftodos|conftodosII] "
+                 "ARQUIVO [-o SAIDA]\n"
+                 "       (poupança configurada; sem --window, .e20, .ex20 e .ex21 abrem na sua janela)\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli importar [--data-dir PASTA] SERIE ARQUIVO   (--help: as séries)\n"
                  "     corvana-cli tabelas [--data-dir PASTA]\n"
@@ -59,6 +63,14 @@ const app::Command* windowCommand(const std::string& name) {
     return nullptr;
 }
 
+// The configured-savings window a --window name opens.
+std::string_view configuredWindow(const std::string& name) {
+    if (name == "conf") return "TForm7";
+    if (name == "conftodos") return "TForm_conftodos";
+    if (name == "conftodosII") return "TForm_conftodosII";
+    return {};
+}
+
 // Opens a saved savings calculation as "Abrir" does, runs the wizard to "Finalizar" and
 // writes the report and the backup into the data folder; 0 written, 1 stopped by a
 // message, 2 usage or file error.
@@ -67,13 +79,15 @@ int report(const std::vector<std::string>& args) {
     std::optional<std::filesystem::path> out;
     std::optional<std::filesystem::path> file;
     const app::Command* command = nullptr;
+    std::string_view configured;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data-dir" && i + 1 < args.size()) {
             dataDir = args[++i];
         } else if (a == "--window" && i + 1 < args.size()) {
-            command = windowCommand(args[++i]);
-            if (command == nullptr) return usage();
+            configured = configuredWindow(args[++i]);
+            if (configured.empty()) command = windowCommand(args[i]);
+            if (command == nullptr && configured.empty()) return usage();
         } else if (a == "-o" && i + 1 < args.size()) {
             out = args[++i];
         } else if (!a.empty() && a[0] == '-') {
@@ -108,6 +122,25 @@ int report(const std::vector<std::string>& args) {
     options.dataDir = folder;
     app::App program(ui, options);
     if (!program.start()) return 1;
+    if (configured.empty() && command == nullptr) configured = configured::windowOfFile(*file);
+    if (!configured.empty()) {
+        const auto r = configured::replayConfigured(program, ui, std::filesystem::absolute(*file),
+                                                    configured);
+        if (r.status == configured::ReplayResult::Unavailable) return 2;
+        if (r.status != configured::ReplayResult::Written) return 1;
+        std::cout << "Relatório: " << r.report.string() << "\n";
+        std::cout << "Cópia do cálculo: " << r.backup.string() << "\n";
+        if (out) {
+            try {
+                writeFileAtomic(*out, readFileBytes(r.report));
+            } catch (const Error& e) {
+                std::cerr << e.what() << "\n";
+                return 2;
+            }
+            std::cout << "Relatório copiado para " << out->string() << "\n";
+        }
+        return 0;
+    }
     std::string window = "TForm2";
     if (command != nullptr) {
         // The menu command loads the court's table and gives the window its caption.

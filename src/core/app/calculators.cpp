@@ -9,6 +9,9 @@
 #include "core/savings/plan_table_dialog.hpp"
 #include "core/savings/federal_court.hpp"
 #include "core/savings/state_court.hpp"
+#include "core/configured/statement_savings.hpp"
+#include "core/configured/collor_savings.hpp"
+#include "core/configured/collor_1991_savings.hpp"
 
 namespace corvana::app {
 
@@ -24,6 +27,12 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TForm_tjsp_d",
                  [](App& app) { return std::make_unique<savings::TForm_tjsp_d>(app.context()); });
     registry.add("TForm_jf", [](App& app) { return std::make_unique<savings::TForm_jf>(app.context()); });
+    // Configured savings from bank statements.
+    registry.add("TForm7", [](App& app) { return std::make_unique<configured::TForm7>(app.context()); });
+    registry.add("TForm_conftodos",
+                 [](App& app) { return std::make_unique<configured::TForm_conftodos>(app.context()); });
+    registry.add("TForm_conftodosII",
+                 [](App& app) { return std::make_unique<configured::TForm_conftodosII>(app.context()); });
 }
 
 }  // namespace corvana::app

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/toolkit/numbers.hpp"
+#include "core/toolkit/text_lines.hpp"
 
 namespace corvana::savings::detail {
 
@@ -33,16 +34,7 @@ inline std::string rate(Real v) { return toolkit::formatfloatx(kRate, v); }
 // Adds a fragment to a report buffer: a CR, an LF or a CR LF inside it also ends a line, so
 // a fragment ending in a line break leaves an empty line after it.
 inline void addFragment(std::vector<std::string>& re, const std::string& fragment) {
-    size_t start = 0;
-    const size_t n = fragment.size();
-    for (size_t i = 0; i < n; ++i) {
-        const char ch = fragment[i];
-        if (ch != '\r' && ch != '\n') continue;
-        re.emplace_back(fragment, start, i - start);
-        if (ch == '\r' && i + 1 < n && fragment[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    re.emplace_back(fragment, start);
+    toolkit::addLines(re, fragment);
 }
 
 }  // namespace corvana::savings::detail
