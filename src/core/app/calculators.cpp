@@ -9,6 +9,10 @@
 #include "core/savings/plan_table_dialog.hpp"
 #include "core/savings/federal_court.hpp"
 #include "core/savings/state_court.hpp"
+#include "core/urv/daily_entries.hpp"
+#include "core/urv/law_text.hpp"
+#include "core/urv/report_styles.hpp"
+#include "core/urv/urv_wizard.hpp"
 
 namespace corvana::app {
 
@@ -24,6 +28,11 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TForm_tjsp_d",
                  [](App& app) { return std::make_unique<savings::TForm_tjsp_d>(app.context()); });
     registry.add("TForm_jf", [](App& app) { return std::make_unique<savings::TForm_jf>(app.context()); });
+    // URV differences calculator and its windows.
+    registry.add("TFcab", [](App&) { return std::make_unique<urv::TFcab>(); });
+    registry.add("TFmanual", [](App& app) { return std::make_unique<urv::TFmanual>(app.context()); });
+    registry.add("TFurv", [](App& app) { return std::make_unique<urv::TFurv>(app.context()); });
+    registry.add("TFtexto", [](App& app) { return std::make_unique<urv::TFtexto>(app.context()); });
 }
 
 }  // namespace corvana::app
