@@ -326,7 +326,12 @@ void TFurv::recalc2() {
     if (surv.rowCount() < svalores.rowCount()) surv.setRowCount(svalores.rowCount());
     const toolkit::Date prescription = readDate(Eprescricao);
     for (int r = 1; r < svalores.rowCount(); ++r) {
-        if (!(N(svalores.cell(1, r)) > 0)) continue;
+        if (!(N(svalores.cell(1, r)) > 0)) {
+            // A month whose salary was removed (or replaced by the daily entries) must not keep
+            // the difference computed while it was typed.
+            for (int c = 1; c < 8; ++c) surv.setCell(c, r, "");
+            continue;
+        }
         recalc(r);
         if (prescription > firstDay(surv.cell(0, r))) {
             surv.setCell(2, r, "0,0000");
@@ -507,16 +512,22 @@ void TFurv::entriesSent() {
     finalizarEnabled = false;
 }
 
-std::string* TFurv::box(const std::string& name) {
+std::string* TFurv::field(const std::string& name) {
     const std::pair<const char*, std::string*> boxes[] = {
-        {"Enov", &Enov},          {"Edez", &Edez},         {"Ejan", &Ejan},       {"Efev", &Efev},
-        {"Esalpago", &Esalpago},  {"Eq", &Eq},             {"Ehono", &Ehono},     {"Enov93", &Enov93},
-        {"Edez93", &Edez93},      {"Ejan94", &Ejan94},     {"Efev94", &Efev94},   {"Datafinal", &Datafinal},
-        {"dtacitacao", &dtacitacao}, {"Eprescricao", &Eprescricao}};
+        {"Enov", &Enov},         {"Edez", &Edez},           {"Ejan", &Ejan},         {"Efev", &Efev},
+        {"Esalpago", &Esalpago}, {"Eq", &Eq},               {"Ehono", &Ehono},       {"Enov93", &Enov93},
+        {"Edez93", &Edez93},     {"Ejan94", &Ejan94},       {"Efev94", &Efev94},     {"Datafinal", &Datafinal},
+        {"dtacitacao", &dtacitacao}, {"Eprescricao", &Eprescricao},
+        {"Enovx", &Enovx},       {"Edezx", &Edezx},         {"Ejanx", &Ejanx},       {"Efevx", &Efevx},
+        {"Enovurv", &Enovurv},   {"Edezurv", &Edezurv},     {"Ejanurv", &Ejanurv},   {"Efevurv", &Efevurv},
+        {"Enovc", &Enovc},       {"Edezc", &Edezc},         {"Ejanc", &Ejanc},       {"Efevc", &Efevc},
+        {"Ema", &Ema},           {"Espago", &Espago},       {"Eporc", &Eporc},       {"Eerroneo", &Eerroneo}};
     for (const auto& [n, p] : boxes)
         if (name == n) return p;
     return nullptr;
 }
+
+std::string* TFurv::box(const std::string& name) { return field(name); }
 
 void TFurv::moneyChanged(const std::string& name, const std::string& text) {
     std::string* b = box(name);

@@ -124,6 +124,8 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void Button22Click();  // "?" beside R22: art. 22
     void Button6Click();   // "Repetir"
     void Button9Click();   // "Lançar valores diariamente"
+    // The text of a box by its domain name ("Enov", "Datafinal", "Ema"); null for no such box.
+    std::string* field(const std::string& name);
     // A money box changed ("Enov", "Edez", "Ejan", "Efev", "Esalpago", "Eq"): money typing.
     void moneyChanged(const std::string& box, const std::string& text);
     // A date box ("Enov93" … "Efev94", "Datafinal", "dtacitacao", "Eprescricao") left.

@@ -243,6 +243,13 @@ TEST_F(Finishing, PrescriptionZeroesEarlyMonthsAtTheEnd) {
     EXPECT_EQ(f->surv.cell(3, 1), "0,00");
     EXPECT_EQ(f->surv.cell(5, 1), "0,00");
     EXPECT_EQ(f->surv.cell(2, 3), "-2,5000%");  // 05/1994 keeps the increase
+    // A salary typed and then removed leaves no difference behind.
+    ASSERT_TRUE(run([&] { f->SpeedButton1Click(); }));
+    f->svaloresSetEditText(1, 6, "1.000,00");
+    f->svaloresSetEditText(1, 6, "");
+    next(1);
+    ASSERT_TRUE(run([&] { f->SpeedButton3Click(); })) << lastMessage();
+    EXPECT_EQ(f->surv.cell(5, 6), "0,00");
     // The report lists neither prescribed month, yet their 0,00 are part of the total.
     const std::string html = corvana::testing::readBytes(f->reportPath());
     EXPECT_EQ(html.find(">03/1994<"), std::string::npos);
