@@ -313,18 +313,21 @@ void TFurv::fillSdemo() {
 
 // ---- month grids --------------------------------------------------------------------------
 
-void TFurv::recalc(int r) {
+void TFurv::recalc(int r) { recalc(r, indexRows()); }
+
+void TFurv::recalc(int r, const std::vector<IndexRow>& index) {
     if (surv.rowCount() < svalores.rowCount()) surv.setRowCount(svalores.rowCount());
     surv.setCell(1, r, money(N(svalores.cell(1, r))));
     surv.setCell(2, r, rate(N(Eporcfinal)) + "%");
     surv.setCell(3, r, money(N(surv.cell(1, r)) * N(surv.cell(2, r)) / 100));
-    surv.setCell(4, r, toolkit::formatfloatx(kFactor, devolveacumulado("01/" + surv.cell(0, r))));
+    surv.setCell(4, r, toolkit::formatfloatx(kFactor, devolveacumulado("01/" + surv.cell(0, r), index)));
     surv.setCell(5, r, money(N(surv.cell(3, r)) * N(surv.cell(4, r))));
 }
 
 void TFurv::recalc2() {
     if (surv.rowCount() < svalores.rowCount()) surv.setRowCount(svalores.rowCount());
     const toolkit::Date prescription = readDate(Eprescricao);
+    const std::vector<IndexRow> index = indexRows();
     for (int r = 1; r < svalores.rowCount(); ++r) {
         if (!(N(svalores.cell(1, r)) > 0)) {
             // A month whose salary was removed (or replaced by the daily entries) must not keep
@@ -332,7 +335,7 @@ void TFurv::recalc2() {
             for (int c = 1; c < 8; ++c) surv.setCell(c, r, "");
             continue;
         }
-        recalc(r);
+        recalc(r, index);
         if (prescription > firstDay(surv.cell(0, r))) {
             surv.setCell(2, r, "0,0000");
             surv.setCell(3, r, money(N(surv.cell(1, r)) * N(surv.cell(2, r)) / 100));
@@ -341,18 +344,30 @@ void TFurv::recalc2() {
     }
 }
 
-Real TFurv::devolveacumulado(const std::string& firstDayText) const {
-    const std::string m = monthOf(firstDayText);
-    const std::string f = monthOf(Datafinal);
-    if (m == f) return 1;
-    const toolkit::Date fDay = firstDay(f);
+std::vector<TFurv::IndexRow> TFurv::indexRows() const {
+    // Each row's month with the percentage it adds: its own when it is before the final month.
+    const toolkit::Date fDay = firstDay(monthOf(Datafinal));
     const auto& t = ctx_.indice;
-    Real sum = 1;
-    for (int r = t.rowCount() - 1; r >= 1; --r) {
+    std::vector<IndexRow> rows;
+    for (int r = 1; r < t.rowCount(); ++r) {
         const std::string& month = t.cell(0, r);
-        if (month == m) break;
-        if (!has(month)) continue;
-        if (firstDay(month) < fDay) sum += N(t.cell(1, r));
+        const bool counts = has(month) && firstDay(month) < fDay;
+        rows.push_back({month, counts ? N(t.cell(1, r)) : 0});
+    }
+    return rows;
+}
+
+Real TFurv::devolveacumulado(const std::string& firstDayText) const {
+    return devolveacumulado(firstDayText, indexRows());
+}
+
+Real TFurv::devolveacumulado(const std::string& firstDayText, const std::vector<IndexRow>& rows) const {
+    const std::string m = monthOf(firstDayText);
+    if (m == monthOf(Datafinal)) return 1;
+    Real sum = 1;
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        if (it->month == m) break;
+        sum += it->percent;
     }
     return sum == 0 ? 0 : 1 + sum / 100;
 }

@@ -151,7 +151,8 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void calcurv2();
     void recalc(int row);
     void recalc2();
-    // Correction factor of the month whose first day is `firstDayText`.
+    // Correction factor of the month whose first day is `firstDayText`: one per cent plus the
+    // percentages of the index table's months after it and before the final month, added.
     Real devolveacumulado(const std::string& firstDayText) const;
     void prescx();
     void aplicarjuros();
@@ -172,6 +173,15 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void showOwner() override { show(); }
 
   private:
+    // A row of the index table as the correction factor reads it.
+    struct IndexRow {
+        std::string month;
+        Real percent;  // 0 for a month not before the final month
+    };
+    std::vector<IndexRow> indexRows() const;
+    Real devolveacumulado(const std::string& firstDayText, const std::vector<IndexRow>& rows) const;
+    void recalc(int row, const std::vector<IndexRow>& index);
+
     app::SharedContext& ctx_;
     TFmanual* manual_ = nullptr;
     TFtexto* texto_ = nullptr;

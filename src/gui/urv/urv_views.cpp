@@ -408,6 +408,7 @@ QWidget* UrvWizardView::buildPage3() {
     auto* grids = new QHBoxLayout;
     svaloresView_ = gridView(&m_.svalores, "svalores", false, &svalores_, page);
     svaloresView_->setFixedWidth(290);
+    svaloresView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     surv_ = nullptr;
     auto* survView = gridView(&m_.surv, "surv", true, &surv_, page);
     svalores_->setCellEdited([this](int col, int row) {
@@ -518,6 +519,8 @@ void UrvWizardView::refresh() {
     csalvar_->setChecked(m_.Csalvar);
     svalores_->refresh();
     surv_->refresh();
+    // The month grid's two columns share its width, so the month never scrolls out of sight.
+    svaloresView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     refreshing_ = false;
 }
 
@@ -580,6 +583,7 @@ DailyEntriesView::~DailyEntriesView() { sdia_->setCellEdited({}); }
 
 void DailyEntriesView::refresh() {
     sdia_->refresh();
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     demo_->setChecked(m_.Cexibirdemo);
     findChild<QProgressBar*>("Pb1")->setValue(m_.Pb1);
     const int r = m_.row - 1;
