@@ -66,7 +66,8 @@ struct BenchFolder {
         for (int r = 1; r < f.svalores.rowCount(); ++r) f.svalores.setCell(1, r, "1.234,56");
         f.Caplijur = f.Jurmen = f.Chono = true;
         f.salvarx();
-        std::filesystem::copy_file(f.backupPath(), calc, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(f.backupPath(), calc,
+                                   std::filesystem::copy_options::overwrite_existing);
     }
 };
 

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     urv::TFmanual manual(ctx);
     urv::TFurv form(ctx);
     form.setWindows(&manual, nullptr, nullptr);
-    const std::string text = toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
     const auto lines = toolkit::splitLines(text);
     const bool read = app::runCommand(ui, [&] { form.readLines(lines); });
     ui.messages.clear();

@@ -136,10 +136,10 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void svaloresSetEditText(int col, int row, const std::string& text);
 
     // Files.
-    void salvarx();                  // writes the backup
-    void Salvar();                   // "Salvar": backup, then a copy under a chosen name
+    void salvarx();  // writes the backup
+    void Salvar();   // "Salvar": backup, then a copy under a chosen name
     void Abrir(const std::optional<std::filesystem::path>& file = std::nullopt);  // "Abrir"
-    void AbrirBackup();              // "Abrir Backup"
+    void AbrirBackup();                                                           // "Abrir Backup"
     std::vector<std::string> fileLines() const;
     // Reads a backup's lines (tag included) into the window; throws toolkit::Error with the
     // refusal's message, the window unchanged.

@@ -30,8 +30,12 @@ namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& t) { return t.toStdString(); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& t) {
+    return t.toStdString();
+}
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -40,8 +44,8 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     return b;
 }
 
-QTableView* gridView(toolkit::StringGrid* grid, const QString& name, bool readOnly, GridModel** model,
-                     QWidget* parent) {
+QTableView* gridView(toolkit::StringGrid* grid, const QString& name, bool readOnly,
+                     GridModel** model, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
     auto* gm = new GridModel(grid, view);
@@ -60,9 +64,10 @@ QTableView* gridView(toolkit::StringGrid* grid, const QString& name, bool readOn
     if (grid->colCount() <= 3) header->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setDefaultSectionSize(22);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
-                                   : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    view->setEditTriggers(
+        readOnly ? QAbstractItemView::NoEditTriggers
+                 : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                       QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     *model = gm;
     return view;
 }
@@ -95,9 +100,13 @@ void showIndex(QComboBox* box, const std::string& text) {
 
 // ---- common --------------------------------------------------------------------------------
 
-UrvWindow::UrvWindow(app::App& app, QWidget* parent) : QWidget(parent), app_(app) { all().push_back(this); }
+UrvWindow::UrvWindow(app::App& app, QWidget* parent) : QWidget(parent), app_(app) {
+    all().push_back(this);
+}
 
-UrvWindow::~UrvWindow() { std::erase(all(), this); }
+UrvWindow::~UrvWindow() {
+    std::erase(all(), this);
+}
 
 std::vector<UrvWindow*>& UrvWindow::all() {
     static std::vector<UrvWindow*> views;
@@ -140,13 +149,32 @@ UrvWizardView::UrvWizardView(app::App& app, urv::TFurv& model, QWidget* parent)
     bar->addStretch(1);
     for (auto* b : {anterior_, proximo_, finalizar_, fechar}) bar->addWidget(b);
     layout->addLayout(bar);
-    connect(abrir, &QPushButton::clicked, this, [this] { takeFocusOff(); run([this] { m_.Abrir(); }); });
-    connect(backup, &QPushButton::clicked, this, [this] { takeFocusOff(); run([this] { m_.AbrirBackup(); }); });
-    connect(salvar, &QPushButton::clicked, this, [this] { takeFocusOff(); run([this] { m_.Salvar(); }); });
-    connect(anterior_, &QPushButton::clicked, this, [this] { takeFocusOff(); run([this] { m_.SpeedButton1Click(); }); });
-    connect(proximo_, &QPushButton::clicked, this, [this] { takeFocusOff(); run([this] { m_.SpeedButton2Click(); }); });
-    connect(finalizar_, &QPushButton::clicked, this, [this] { takeFocusOff(); run([this] { m_.SpeedButton3Click(); }); });
-    connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton4Click(); }); });
+    connect(abrir, &QPushButton::clicked, this, [this] {
+        takeFocusOff();
+        run([this] { m_.Abrir(); });
+    });
+    connect(backup, &QPushButton::clicked, this, [this] {
+        takeFocusOff();
+        run([this] { m_.AbrirBackup(); });
+    });
+    connect(salvar, &QPushButton::clicked, this, [this] {
+        takeFocusOff();
+        run([this] { m_.Salvar(); });
+    });
+    connect(anterior_, &QPushButton::clicked, this, [this] {
+        takeFocusOff();
+        run([this] { m_.SpeedButton1Click(); });
+    });
+    connect(proximo_, &QPushButton::clicked, this, [this] {
+        takeFocusOff();
+        run([this] { m_.SpeedButton2Click(); });
+    });
+    connect(finalizar_, &QPushButton::clicked, this, [this] {
+        takeFocusOff();
+        run([this] { m_.SpeedButton3Click(); });
+    });
+    connect(fechar, &QPushButton::clicked, this,
+            [this] { run([this] { m_.SpeedButton4Click(); }); });
     refresh();
 }
 
@@ -196,16 +224,19 @@ bool UrvWizardView::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn) {
             run([this, name] { m_.dateEntered(name); });
             // The box has the focus now, so the refresh left it alone: show the cleared text.
-            if (const std::string* field = m_.field(name)) setText(static_cast<QLineEdit*>(watched), *field);
+            if (const std::string* field = m_.field(name))
+                setText(static_cast<QLineEdit*>(watched), *field);
         }
         if (event->type() == QEvent::FocusOut) {
-            if (std::string* field = m_.field(name)) *field = s(static_cast<QLineEdit*>(watched)->text());
+            if (std::string* field = m_.field(name))
+                *field = s(static_cast<QLineEdit*>(watched)->text());
             run([this, name] { m_.dateLeft(name); });
         }
         return false;
     }
     const auto it = moneyBoxes_.find(watched);
-    if (it == moneyBoxes_.end() || event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    if (it == moneyBoxes_.end() || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     auto* box = static_cast<QLineEdit*>(watched);
     if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
@@ -312,8 +343,8 @@ QWidget* UrvWizardView::buildPage1() {
     QStringList dates, values;
     for (const auto& d : urv::juneDates()) dates << q(d);
     for (const auto& x : urv::juneValues()) values << q(x);
-    auto pair = [&](const char* caption, const char* dateName, const char* valueName, QComboBox** d, QComboBox** u,
-                    bool correct) {
+    auto pair = [&](const char* caption, const char* dateName, const char* valueName, QComboBox** d,
+                    QComboBox** u, bool correct) {
         auto* g = new QGroupBox(caption, page);
         auto* f = new QFormLayout(g);
         *d = new QComboBox(g);
@@ -363,9 +394,11 @@ QWidget* UrvWizardView::buildPage2() {
     auto* f = new QFormLayout;
     f->addRow("Média aritimética: ", edit("Ema", true));
     f->addRow("Salário pago em março de 1994: ", edit("Espago", true));
-    f->addRow("Acréscimo a ser aplicado ao salário para atingir o valor estabelecido pela Lei 8.880/94: ",
-              edit("Eporc", true));
-    f->addRow("Acréscimo a ser aplicado  por conversão incorreta para o Real em 07/94:", edit("Eerroneo", true));
+    f->addRow(
+        "Acréscimo a ser aplicado ao salário para atingir o valor estabelecido pela Lei 8.880/94: ",
+        edit("Eporc", true));
+    f->addRow("Acréscimo a ser aplicado  por conversão incorreta para o Real em 07/94:",
+              edit("Eerroneo", true));
     v->addLayout(f);
     v->addStretch(1);
     return page;
@@ -403,7 +436,10 @@ QWidget* UrvWizardView::buildPage3() {
     top->addLayout(buttons);
     v->addLayout(top);
     connect(repetir, &QPushButton::clicked, this, [this] { run([this] { m_.Button6Click(); }); });
-    connect(diario, &QPushButton::clicked, this, [this] { takeFocusOff(); run([this] { m_.Button9Click(); }); });
+    connect(diario, &QPushButton::clicked, this, [this] {
+        takeFocusOff();
+        run([this] { m_.Button9Click(); });
+    });
 
     auto* grids = new QHBoxLayout;
     svaloresView_ = gridView(&m_.svalores, "svalores", false, &svalores_, page);
@@ -544,9 +580,10 @@ DailyEntriesView::DailyEntriesView(app::App& app, urv::TFmanual& model, QWidget*
     resize(620, 560);
     auto* v = new QVBoxLayout(this);
     view_ = gridView(&m_.sdia, "sdia", false, &sdia_, this);
-    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& now) {
-        if (now.isValid()) m_.row = sdia_->gridRow(now.row());
-    });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& now) {
+                if (now.isValid()) m_.row = sdia_->gridRow(now.row());
+            });
     v->addWidget(view_, 1);
     demo_ = new QCheckBox("Exibir no formulário este demonstrativo diário", this);
     demo_->setObjectName("Cexibirdemo");
@@ -568,18 +605,27 @@ DailyEntriesView::DailyEntriesView(app::App& app, urv::TFmanual& model, QWidget*
     bar->addWidget(fechar);
     v->addLayout(bar);
     auto commit = [this] {
-        if (QWidget* w = QApplication::focusWidget(); w != nullptr && isAncestorOf(w)) w->clearFocus();
+        if (QWidget* w = QApplication::focusWidget(); w != nullptr && isAncestorOf(w))
+            w->clearFocus();
     };
     connect(inserir, &QPushButton::clicked, this, [this] { run([this] { m_.Button2Click(); }); });
     connect(excluir, &QPushButton::clicked, this, [this] { run([this] { m_.Button5Click(); }); });
-    connect(enviar, &QPushButton::clicked, this, [this, commit] { commit(); run([this] { m_.Button3Click(); }); });
-    connect(backup, &QPushButton::clicked, this, [this, commit] { commit(); run([this] { m_.Button6Click(); }); });
+    connect(enviar, &QPushButton::clicked, this, [this, commit] {
+        commit();
+        run([this] { m_.Button3Click(); });
+    });
+    connect(backup, &QPushButton::clicked, this, [this, commit] {
+        commit();
+        run([this] { m_.Button6Click(); });
+    });
     connect(ajuda, &QPushButton::clicked, this, [this] { run([this] { m_.Button1Click(); }); });
     connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.Button4Click(); }); });
     refresh();
 }
 
-DailyEntriesView::~DailyEntriesView() { sdia_->setCellEdited({}); }
+DailyEntriesView::~DailyEntriesView() {
+    sdia_->setCellEdited({});
+}
 
 void DailyEntriesView::refresh() {
     sdia_->refresh();
@@ -618,12 +664,15 @@ LawTextView::LawTextView(app::App& app, urv::TFtexto& model, QWidget* parent)
     connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.Button1Click(); }); });
 }
 
-void LawTextView::refresh() { setLines(text_, m_.Memo1); }
+void LawTextView::refresh() {
+    setLines(text_, m_.Memo1);
+}
 
 void LawTextView::showEvent(QShowEvent* event) {
     refresh();
     // Centred on the desktop.
-    if (QScreen* screen = QApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
+    if (QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     UrvWindow::showEvent(event);
 }
 

@@ -33,39 +33,40 @@ void registerUrvViews(ViewRegistry& views);
 // window is brought in line with its model (the daily entries window fills the wizard's grid).
 class UrvWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     UrvWindow(app::App& app, QWidget* parent);
     ~UrvWindow() override;
     virtual void refresh() = 0;
 
-protected:
+  protected:
     void run(const std::function<void()>& handler);
     app::App& app_;
 
-private:
+  private:
     static std::vector<UrvWindow*>& all();
 };
 
 // "Cálculo das diferenças da aplicação URV".
 class UrvWizardView : public UrvWindow {
     Q_OBJECT
-public:
+  public:
     UrvWizardView(app::App& app, urv::TFurv& model, QWidget* parent);
     ~UrvWizardView() override;
     void refresh() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     urv::TFurv& m_;
     QStackedWidget* pages_;
     QPushButton *anterior_, *proximo_, *finalizar_;
     QPlainTextEdit* memo1_;
     QRadioButton *r19_, *r22_;
-    QCheckBox *c22dtpag_, *cescolher_, *cprescricao_, *chono_, *caplijur_, *jurmen_, *c2002_, *csalvar_;
+    QCheckBox *c22dtpag_, *cescolher_, *cprescricao_, *chono_, *caplijur_, *jurmen_, *c2002_,
+        *csalvar_;
     QComboBox *combourv_, *curv_, *combourvx_, *curvx_, *cb1_;
     QGroupBox* groupBox3_;
     QLabel* label19_;
@@ -89,15 +90,15 @@ private:
 // "Lançar valores diariamente".
 class DailyEntriesView : public UrvWindow {
     Q_OBJECT
-public:
+  public:
     DailyEntriesView(app::App& app, urv::TFmanual& model, QWidget* parent);
     ~DailyEntriesView() override;
     void refresh() override;
 
-protected:
+  protected:
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     urv::TFmanual& m_;
     GridModel* sdia_ = nullptr;
     QTableView* view_ = nullptr;
@@ -107,15 +108,15 @@ private:
 // "Lei 8.880/94".
 class LawTextView : public UrvWindow {
     Q_OBJECT
-public:
+  public:
     LawTextView(app::App& app, urv::TFtexto& model, QWidget* parent);
     void refresh() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     urv::TFtexto& m_;
     QPlainTextEdit* text_;
 };

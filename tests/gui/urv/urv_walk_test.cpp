@@ -1,7 +1,7 @@
 // A user's walk through the URV calculator by its widgets: toolbar "Calcular", the six pages,
 // the daily entries window, the law text, "Finalizar" to the report, save and reopen.
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -29,7 +29,7 @@ class UrvWalk : public QObject {
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
     }
 
-private slots:
+  private slots:
     void walkToTheReport() {
         SavingsGuiHarness h;
         auto& m = *h.app->modelAs<corvana::urv::TFurv>("TFurv");
@@ -49,7 +49,8 @@ private slots:
         // Page 0: "Próximo" without an article is refused.
         h.click("TFurv", "SpeedButton2");
         QCOMPARE(QString::fromStdString(h.script.messages.back()),
-                 QString("escolha o cálculo que deseja realizar segundo o art. 19 ou art. 22 da Lei 8.880/94 "));
+                 QString("escolha o cálculo que deseja realizar segundo o art. 19 ou art. 22 da "
+                         "Lei 8.880/94 "));
         QCOMPARE(pages->currentIndex(), 0);
         tick(h.in<QRadioButton>("TFurv", "R19"));
         h.in<QPlainTextEdit>("TFurv", "Memo1")->setPlainText("Processo 123\nAutor: Maria");
@@ -65,7 +66,8 @@ private slots:
         const char* typed[] = {"05111993", "06121993", "05011994", "04021994"};
         for (int i = 0; i < 4; ++i) typeInto(h.in<QLineEdit>("TFurv", dates[i]), typed[i]);
         const char* money[] = {"Enov", "Edez", "Ejan", "Efev"};
-        for (auto* name : money) typeInto(h.in<QLineEdit>("TFurv", name), "a150000000");  // letters are refused
+        for (auto* name : money)
+            typeInto(h.in<QLineEdit>("TFurv", name), "a150000000");  // letters are refused
         typeInto(h.in<QLineEdit>("TFurv", "Esalpago"), "400000");
         QCOMPARE(h.in<QLineEdit>("TFurv", "Enov")->text(), QString("1.500.000,00"));
         QCOMPARE(QString::fromStdString(m.Esalpago), QString("4.000,00"));
