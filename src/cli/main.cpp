@@ -17,6 +17,7 @@
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
 #include "core/toolkit/text_file.hpp"
+#include "core/urv/urv_replay.hpp"
 
 using namespace corvana;
 using namespace corvana::toolkit;
@@ -24,7 +25,7 @@ using namespace corvana::toolkit;
 namespace {
 
 int usage() {
-    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp] "
+    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp|urv] "
                  "ARQUIVO [-o SAIDA]\n"
                  "     corvana-cli report [--data-dir PASTA] [--window conf|conftodos|conftodosII] "
                  "ARQUIVO [-o SAIDA]\n"
@@ -80,10 +81,14 @@ int report(const std::vector<std::string>& args) {
     std::optional<std::filesystem::path> file;
     const app::Command* command = nullptr;
     std::string_view configured;
+    bool urvWindow = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data-dir" && i + 1 < args.size()) {
             dataDir = args[++i];
+        } else if (a == "--window" && i + 1 < args.size() && args[i + 1] == "urv") {
+            urvWindow = true;
+            ++i;
         } else if (a == "--window" && i + 1 < args.size()) {
             configured = configuredWindow(args[++i]);
             if (configured.empty()) command = windowCommand(args[i]);
@@ -122,42 +127,44 @@ int report(const std::vector<std::string>& args) {
     options.dataDir = folder;
     app::App program(ui, options);
     if (!program.start()) return 1;
-    if (configured.empty() && command == nullptr) configured = configured::windowOfFile(*file);
+    if (configured.empty() && command == nullptr && !urvWindow)
+        configured = configured::windowOfFile(*file);
+    std::filesystem::path reportFile, backupFile;
     if (!configured.empty()) {
         const auto r = configured::replayConfigured(program, ui, std::filesystem::absolute(*file),
                                                     configured);
         if (r.status == configured::ReplayResult::Unavailable) return 2;
         if (r.status != configured::ReplayResult::Written) return 1;
-        std::cout << "Relatório: " << r.report.string() << "\n";
-        std::cout << "Cópia do cálculo: " << r.backup.string() << "\n";
-        if (out) {
-            try {
-                writeFileAtomic(*out, readFileBytes(r.report));
-            } catch (const Error& e) {
-                std::cerr << e.what() << "\n";
-                return 2;
-            }
-            std::cout << "Relatório copiado para " << out->string() << "\n";
+        reportFile = r.report;
+        backupFile = r.backup;
+    } else if (urvWindow || (command == nullptr && urv::isUrvFile(*file))) {
+        // The URV calculator: its own replay (its first line is also an older savings tag).
+        const auto r = urv::replayUrv(program, ui, std::filesystem::absolute(*file));
+        if (r.status == urv::UrvReplayResult::Unavailable) return 2;
+        if (r.status != urv::UrvReplayResult::Written) return 1;
+        reportFile = r.report;
+        backupFile = r.backup;
+    } else {
+        std::string window = "TForm2";
+        if (command != nullptr) {
+            // The menu command loads the court's table and gives the window its caption.
+            const size_t before = ui.messages.size();
+            if (!program.available(*command)) return 2;
+            if (!program.run(*command) || ui.messages.size() != before) return 1;
+            window = command->window;
         }
-        return 0;
+        const auto result =
+            savings::replayCalculation(program, ui, std::filesystem::absolute(*file), window);
+        if (result.status == savings::ReplayResult::Unavailable) return 2;
+        if (result.status != savings::ReplayResult::Written) return 1;
+        reportFile = result.report;
+        backupFile = result.backup;
     }
-    std::string window = "TForm2";
-    if (command != nullptr) {
-        // The menu command loads the court's table and gives the window its caption.
-        const size_t before = ui.messages.size();
-        if (!program.available(*command)) return 2;
-        if (!program.run(*command) || ui.messages.size() != before) return 1;
-        window = command->window;
-    }
-    const auto result =
-        savings::replayCalculation(program, ui, std::filesystem::absolute(*file), window);
-    if (result.status == savings::ReplayResult::Unavailable) return 2;
-    if (result.status != savings::ReplayResult::Written) return 1;
-    std::cout << "Relatório: " << result.report.string() << "\n";
-    std::cout << "Cópia do cálculo: " << result.backup.string() << "\n";
+    std::cout << "Relatório: " << reportFile.string() << "\n";
+    std::cout << "Cópia do cálculo: " << backupFile.string() << "\n";
     if (out) {
         try {
-            writeFileAtomic(*out, readFileBytes(result.report));
+            writeFileAtomic(*out, readFileBytes(reportFile));
         } catch (const Error& e) {
             std::cerr << e.what() << "\n";
             return 2;

@@ -12,6 +12,10 @@
 #include "core/configured/statement_savings.hpp"
 #include "core/configured/collor_savings.hpp"
 #include "core/configured/collor_1991_savings.hpp"
+#include "core/urv/daily_entries.hpp"
+#include "core/urv/law_text.hpp"
+#include "core/urv/report_styles.hpp"
+#include "core/urv/urv_wizard.hpp"
 
 namespace corvana::app {
 
@@ -33,6 +37,11 @@ void registerWindowModels(ModelRegistry& registry) {
                  [](App& app) { return std::make_unique<configured::TForm_conftodos>(app.context()); });
     registry.add("TForm_conftodosII",
                  [](App& app) { return std::make_unique<configured::TForm_conftodosII>(app.context()); });
+    // URV differences calculator and its windows.
+    registry.add("TFcab", [](App&) { return std::make_unique<urv::TFcab>(); });
+    registry.add("TFmanual", [](App& app) { return std::make_unique<urv::TFmanual>(app.context()); });
+    registry.add("TFurv", [](App& app) { return std::make_unique<urv::TFurv>(app.context()); });
+    registry.add("TFtexto", [](App& app) { return std::make_unique<urv::TFtexto>(app.context()); });
 }
 
 }  // namespace corvana::app

@@ -1,0 +1,28 @@
+// The report style block (TFcab): the style lines the URV and FGTS revision reports put into
+// their document head, between their own "<style>" and "</style></head> ".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/app/window_model.hpp"
+
+namespace corvana::urv {
+
+// A never-shown window in the program's list; any calculator may call cab() on it (or build
+// one of its own: it holds nothing but the lines of its last call).
+class TFcab : public app::WindowModel {
+  public:
+    static constexpr const char* kClassName = "TFcab";
+    TFcab() : WindowModel(kClassName, "") {}
+
+    // Clears the line list and fills it with the 68 style lines; `fontSize` is the report
+    // font size text ("8"), used by five of them.
+    void cab(const std::string& fontSize);
+    const std::vector<std::string>& lines() const { return lines_; }
+
+  private:
+    std::vector<std::string> lines_;
+};
+
+}  // namespace corvana::urv
