@@ -1,4 +1,5 @@
 // corvana-cli: recomputes saved calculations and writes their reports; small table and number tools.
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "core/app/data_folder.hpp"
 #include "core/app/scripted_ui.hpp"
 #include "core/savings/replay.hpp"
+#include "core/fgts/fgts_replay.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
@@ -21,7 +23,7 @@ using namespace corvana::toolkit;
 namespace {
 
 int usage() {
-    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp] "
+    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp|fgts|juros] "
                  "ARQUIVO [-o SAIDA]\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli formatar MASCARA VALOR\n";
@@ -55,6 +57,23 @@ const app::Command* windowCommand(const std::string& name) {
     return nullptr;
 }
 
+// Says where the report and the backup went and copies the report to `out` when asked.
+int written(const std::filesystem::path& reportFile, const std::filesystem::path& backupFile,
+            const std::optional<std::filesystem::path>& out) {
+    std::cout << "Relatório: " << reportFile.string() << "\n";
+    std::cout << "Cópia do cálculo: " << backupFile.string() << "\n";
+    if (out) {
+        try {
+            writeFileAtomic(*out, readFileBytes(reportFile));
+        } catch (const Error& e) {
+            std::cerr << e.what() << "\n";
+            return 2;
+        }
+        std::cout << "Relatório copiado para " << out->string() << "\n";
+    }
+    return 0;
+}
+
 // Opens a saved savings calculation as "Abrir" does, runs the wizard to "Finalizar" and
 // writes the report and the backup into the data folder; 0 written, 1 stopped by a
 // message, 2 usage or file error.
@@ -63,10 +82,14 @@ int report(const std::vector<std::string>& args) {
     std::optional<std::filesystem::path> out;
     std::optional<std::filesystem::path> file;
     const app::Command* command = nullptr;
+    std::string fgtsWindow;  // "fgts" or "juros": the FGTS windows replay on their own
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data-dir" && i + 1 < args.size()) {
             dataDir = args[++i];
+        } else if (a == "--window" && i + 1 < args.size() &&
+                   (args[i + 1] == "fgts" || args[i + 1] == "juros")) {
+            fgtsWindow = args[++i];
         } else if (a == "--window" && i + 1 < args.size()) {
             command = windowCommand(args[++i]);
             if (command == nullptr) return usage();
@@ -104,6 +127,21 @@ int report(const std::vector<std::string>& args) {
     options.dataDir = folder;
     app::App program(ui, options);
     if (!program.start()) return 1;
+    if (fgtsWindow.empty() && command == nullptr) {
+        // Without --window the file's extension names the FGTS window it belongs to.
+        std::string ext = file->extension().string();
+        for (auto& ch : ext) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        if (ext == ".fg") fgtsWindow = "fgts";
+        if (ext == ".jfgts") fgtsWindow = "juros";
+    }
+    if (!fgtsWindow.empty()) {
+        const auto path = std::filesystem::absolute(*file);
+        const auto r = fgtsWindow == "fgts" ? fgts::replayPurges(program, ui, path)
+                                            : fgts::replayProgressive(program, ui, path);
+        if (r.status == fgts::FgtsReplayResult::Unavailable) return 2;
+        if (r.status != fgts::FgtsReplayResult::Written) return 1;
+        return written(r.report, r.backup, out);
+    }
     std::string window = "TForm2";
     if (command != nullptr) {
         // The menu command loads the court's table and gives the window its caption.
@@ -116,18 +154,7 @@ int report(const std::vector<std::string>& args) {
         savings::replayCalculation(program, ui, std::filesystem::absolute(*file), window);
     if (result.status == savings::ReplayResult::Unavailable) return 2;
     if (result.status != savings::ReplayResult::Written) return 1;
-    std::cout << "Relatório: " << result.report.string() << "\n";
-    std::cout << "Cópia do cálculo: " << result.backup.string() << "\n";
-    if (out) {
-        try {
-            writeFileAtomic(*out, readFileBytes(result.report));
-        } catch (const Error& e) {
-            std::cerr << e.what() << "\n";
-            return 2;
-        }
-        std::cout << "Relatório copiado para " << out->string() << "\n";
-    }
-    return 0;
+    return written(result.report, result.backup, out);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "core/savings/plan_table_dialog.hpp"
 #include "core/savings/federal_court.hpp"
 #include "core/savings/state_court.hpp"
+#include "core/fgts/fgts_purges.hpp"
+#include "core/fgts/progressive_interest.hpp"
 
 namespace corvana::app {
 
@@ -24,6 +26,9 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TForm_tjsp_d",
                  [](App& app) { return std::make_unique<savings::TForm_tjsp_d>(app.context()); });
     registry.add("TForm_jf", [](App& app) { return std::make_unique<savings::TForm_jf>(app.context()); });
+    // FGTS calculators.
+    registry.add("TFormFGTS", [](App& app) { return std::make_unique<fgts::TFormFGTS>(app.context()); });
+    registry.add("TForm_FGTS", [](App& app) { return std::make_unique<fgts::TForm_FGTS>(app.context()); });
 }
 
 }  // namespace corvana::app
