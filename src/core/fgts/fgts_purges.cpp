@@ -163,8 +163,8 @@ int TFormFGTS::monthsOfInterest() const {
 Real TFormFGTS::jamFactor(const Date& planMonth, const std::string& planText) const {
     const Real plan = devolvevalor(planMonth);
     if (plan == 0)
-        throw toolkit::Error("A tabela JAM (fgts.tab) não tem o índice de " + planText +
-                             ": ela começa depois desse mês. Atualize os índices.");
+        throw toolkit::Error("A tabela JAM (fgts.tab) não tem índice para " + planText +
+                             " nem para os meses seguintes. Atualize os índices.");
     const Real update = devolvevalor(toolkit::StrToDate(Dataini));
     if (update == 0)
         throw toolkit::Error("A tabela JAM (fgts.tab) não chega à data de atualização " +
