@@ -112,8 +112,9 @@ std::vector<std::string> TFormFGTS::fileLines() const {
 
 void TFormFGTS::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
 
-void TFormFGTS::readFile(const std::filesystem::path& file) {
-    const auto lines = toolkit::readLines(file);
+void TFormFGTS::readFile(const std::filesystem::path& file) { readLines(toolkit::readLines(file)); }
+
+void TFormFGTS::readLines(const std::vector<std::string>& lines) {
     toolkit::LayoutReader in(lines);
     FgtsPurgeState s = *this;
     s.Edit1.clear();

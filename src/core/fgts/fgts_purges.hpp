@@ -81,6 +81,7 @@ class TFormFGTS : public app::WindowModel, public FgtsPurgeState {
     // The file's lines, as salvarx writes them; reading them into the window (all or nothing).
     std::vector<std::string> fileLines() const;
     void readFile(const std::filesystem::path& file);
+    void readLines(const std::vector<std::string>& lines);
     void abrir(const std::optional<std::filesystem::path>& file);
 
     std::filesystem::path backupPath() const { return ctx_.file("fgts.back"); }

@@ -180,11 +180,14 @@ std::vector<std::string> TForm_FGTS::fileLines() const {
 void TForm_FGTS::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
 
 void TForm_FGTS::readFile(const std::filesystem::path& file) {
-    const auto lines = toolkit::readLines(file);
+    readLines(toolkit::readLines(file), file.filename().string());
+}
+
+void TForm_FGTS::readLines(const std::vector<std::string>& lines, const std::string& name) {
     toolkit::LayoutReader in(lines);
     const std::string tag = in.atEnd() ? std::string() : in.next();
     if (tag != "Vers 1.3" && tag != "Vers 1.2")
-        throw toolkit::Error("O arquivo " + quoteText(file.filename().string()) +
+        throw toolkit::Error("O arquivo " + quoteText(name) +
                              " não é um cálculo de juros progressivos do FGTS");
     ProgressiveInterestState s = *this;
     s.ComboBox1 = in.next();

@@ -48,6 +48,7 @@ class TForm_FGTS : public app::WindowModel, public ProgressiveInterestState {
     std::vector<std::string> fileLines() const;
     std::vector<std::string> reportPieces() const;  // what Finalizar writes, piece by piece
     void readFile(const std::filesystem::path& file);
+    void readLines(const std::vector<std::string>& lines, const std::string& name);
     void abrir(const std::optional<std::filesystem::path>& file);
 
     std::filesystem::path backupPath() const { return ctx_.file("temp_jfgts.back"); }
