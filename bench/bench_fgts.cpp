@@ -34,7 +34,8 @@ struct FgtsFolder {
         auto fg = toolkit::readLines(cases / "saldo-seis-por-cento" / "calculo.fg");
         fg[2] = "30/06/2024";  // every month of the table
         toolkit::writeLines(balance, fg);
-        std::filesystem::copy_file(cases / "rendimento-juros-honorarios-custas" / "calculo.fg", yield);
+        std::filesystem::copy_file(cases / "rendimento-juros-honorarios-custas" / "calculo.fg",
+                                   yield);
         std::filesystem::copy_file(cases / "juros-ipc-ate-jul94" / "calculo.jfgts", juros);
     }
 };

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static app::ScriptedUi ui;
     static app::SharedContext ctx(ui);
     fgts::TFormFGTS form(ctx);
-    const std::string text = toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
     const auto lines = toolkit::splitLines(text);
     const bool read = app::runCommand(ui, [&] { form.readLines(lines); });
     ui.messages.clear();

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static app::ScriptedUi ui;
     static app::SharedContext ctx(ui);
     fgts::TForm_FGTS form(ctx);
-    const std::string text = toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
     const auto lines = toolkit::splitLines(text);
     const bool read = app::runCommand(ui, [&] { form.readLines(lines, "x.jfgts"); });
     ui.messages.clear();
@@ -24,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fgts::TForm_FGTS again(ctx);
     std::string disk;
     for (const auto& l : form.fileLines()) disk += l + "\r\n";
-    const bool reread = app::runCommand(ui, [&] { again.readLines(toolkit::splitLines(disk), "x.jfgts"); });
+    const bool reread =
+        app::runCommand(ui, [&] { again.readLines(toolkit::splitLines(disk), "x.jfgts"); });
     ui.messages.clear();
     if (!reread || again.fileLines() != form.fileLines()) __builtin_trap();
     return 0;

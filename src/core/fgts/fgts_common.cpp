@@ -56,8 +56,9 @@ void copyBackup(app::SharedContext& ctx, const std::filesystem::path& backup,
         if (!regularFile(backup)) throw toolkit::FileError::cannotOpen(backup);
         toolkit::writeFileAtomic(*target, toolkit::readFileBytes(backup));
     } catch (const toolkit::Error&) {
-        ctx.ui->showMessage("Erro ao copiar " + std::filesystem::path(backup).make_preferred().string() +
-                            " para " + target->string());
+        ctx.ui->showMessage("Erro ao copiar " +
+                            std::filesystem::path(backup).make_preferred().string() + " para " +
+                            target->string());
     }
 }
 

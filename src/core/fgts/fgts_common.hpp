@@ -19,7 +19,9 @@ using toolkit::Real;
 inline constexpr const char* kMoney = "#,##0.00";
 
 // A field or cell counts as filled when it holds a digit.
-inline bool has(std::string_view text) { return toolkit::checkinteiro(text); }
+inline bool has(std::string_view text) {
+    return toolkit::checkinteiro(text);
+}
 // Strict reader: typed fields and table values, read only after `has` found a digit.
 inline Real strict(std::string_view text) {
     return toolkit::RemovePonto(toolkit::RemovePontoVariant::Strict, text);
@@ -28,9 +30,13 @@ inline Real strict(std::string_view text) {
 inline Real shared(std::string_view text) {
     return toolkit::RemovePonto(toolkit::RemovePontoVariant::Shared, text);
 }
-inline std::string money(Real v) { return toolkit::formatfloatx(kMoney, v); }
+inline std::string money(Real v) {
+    return toolkit::formatfloatx(kMoney, v);
+}
 // Rounds a value to the money mask and reads the text back, as every stored step does.
-inline Real rounded(Real v) { return shared(money(v)); }
+inline Real rounded(Real v) {
+    return shared(money(v));
+}
 
 // A grid cell as it goes into a report: escaped, except the bold tags the windows put
 // around their own labels and totals.
@@ -41,7 +47,8 @@ class ReportPieces {
   public:
     void add(std::string_view piece);
     // One table row: "<tr>" CR LF and its cells as one piece, then "</tr>".
-    void addRow(const toolkit::StringGrid& grid, int row, const char* cellOpen = "<td><div align=Right>",
+    void addRow(const toolkit::StringGrid& grid, int row,
+                const char* cellOpen = "<td><div align=Right>",
                 const char* cellClose = "</div></td>");
     const std::string& text() const { return text_; }
 

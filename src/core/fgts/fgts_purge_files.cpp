@@ -18,7 +18,9 @@ bool regularFile(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(file, ec);
 }
 
-const char* flag(bool on) { return on ? "true" : "false"; }
+const char* flag(bool on) {
+    return on ? "true" : "false";
+}
 
 }  // namespace
 
@@ -79,8 +81,10 @@ void TFormFGTS::BfimClick() {
     guardedStep(static_cast<FgtsPurgeState&>(*this), [&] {
         if (!Rsaldo) calcularPlanilha();
         salvarx();
-        if (Rsaldo) impmes();
-        else imp();
+        if (Rsaldo)
+            impmes();
+        else
+            imp();
     });
     visible = false;
     ctx_.ui->closeWindow(className());
@@ -110,9 +114,13 @@ std::vector<std::string> TFormFGTS::fileLines() const {
     return l;
 }
 
-void TFormFGTS::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
+void TFormFGTS::salvarx() {
+    toolkit::writeLines(backupPath(), fileLines());
+}
 
-void TFormFGTS::readFile(const std::filesystem::path& file) { readLines(toolkit::readLines(file)); }
+void TFormFGTS::readFile(const std::filesystem::path& file) {
+    readLines(toolkit::readLines(file));
+}
 
 void TFormFGTS::readLines(const std::vector<std::string>& lines) {
     toolkit::LayoutReader in(lines);
@@ -149,7 +157,9 @@ void TFormFGTS::abrir(const std::optional<std::filesystem::path>& file) {
     finalizarEnabled = false;
 }
 
-void TFormFGTS::SabrirClick() { abrir(std::nullopt); }
+void TFormFGTS::SabrirClick() {
+    abrir(std::nullopt);
+}
 
 void TFormFGTS::SpeedButton8Click() {
     focused.clear();

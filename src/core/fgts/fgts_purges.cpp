@@ -15,9 +15,13 @@ bool regularFile(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(file, ec);
 }
 
-const char* const kPlanilhaHeaders[] = {
-    "<b>Data</b>",  "<b>Valor original(rendimento)</b>", "<b>Diferença</b>", "<b>Valor da JAM</b>",
-    "<b>Valor Corrigido</b>", "<b>Juros</b>", "<b>Total</b>"};
+const char* const kPlanilhaHeaders[] = {"<b>Data</b>",
+                                        "<b>Valor original(rendimento)</b>",
+                                        "<b>Diferença</b>",
+                                        "<b>Valor da JAM</b>",
+                                        "<b>Valor Corrigido</b>",
+                                        "<b>Juros</b>",
+                                        "<b>Total</b>"};
 
 }  // namespace
 
@@ -37,7 +41,9 @@ void TFormFGTS::shown() {
     FormShow();
 }
 
-void TFormFGTS::hidden() { visible = false; }
+void TFormFGTS::hidden() {
+    visible = false;
+}
 
 void TFormFGTS::FormShow() {
     page = 0;
@@ -66,8 +72,10 @@ void TFormFGTS::DatajurosExit() {
 void TFormFGTS::takeFocusOff() {
     const std::string f = focused;
     focused.clear();
-    if (f == "Dataini") DatainiExit();
-    else if (f == "Datajuros") DatajurosExit();
+    if (f == "Dataini")
+        DatainiExit();
+    else if (f == "Datajuros")
+        DatajurosExit();
 }
 
 void TFormFGTS::setLabels() {
@@ -156,7 +164,8 @@ std::string TFormFGTS::devolvemoeda(const std::string& date) const {
 }
 
 int TFormFGTS::monthsOfInterest() const {
-    const auto span = toolkit::EntreDatas(toolkit::StrToDate(Datajuros), toolkit::StrToDate(Dataini));
+    const auto span =
+        toolkit::EntreDatas(toolkit::StrToDate(Datajuros), toolkit::StrToDate(Dataini));
     return span.years * 12 + span.months;
 }
 
@@ -168,7 +177,8 @@ Real TFormFGTS::jamFactor(const Date& planMonth, const std::string& planText) co
     const Real update = devolvevalor(toolkit::StrToDate(Dataini));
     if (update == 0)
         throw toolkit::Error("A tabela JAM (fgts.tab) não chega à data de atualização " +
-                             quoteText(Dataini) + ". Atualize os índices ou escolha uma data anterior.");
+                             quoteText(Dataini) +
+                             ". Atualize os índices ou escolha uma data anterior.");
     return update * (100 / plan) / 100;
 }
 
@@ -264,7 +274,8 @@ void TFormFGTS::mesx() {
     for (int c = 0; c < m.colCount(); ++c) m.setCell(c, 0, "<b>" + m.cell(c, 0) + "</b>");
     const Date update = toolkit::StrToDate(Dataini);
     for (int r = m.rowCount() - 1; r >= 3; --r)
-        if (has(m.cell(0, r)) && toolkit::StrToDate(m.cell(0, r)) >= update) toolkit::RemoveLinha(m, r);
+        if (has(m.cell(0, r)) && toolkit::StrToDate(m.cell(0, r)) >= update)
+            toolkit::RemoveLinha(m, r);
     if (m.colCount() < 8) m.setColCount(8);
     const int last = m.rowCount() - 1;
     auto rate = [&](int r) { return shared(m.cell(3, r)); };

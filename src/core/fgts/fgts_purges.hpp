@@ -25,19 +25,19 @@ struct FgtsPurgeState {
     std::string Dataini;             // "Data de atualização"
     bool Cjuros = false, Chonorarios = false, Ccustas = false;
     bool Rsaldo = false, Rrendimento = true;  // input way: balance or credited yield
-    std::string Datajuros;           // start of default interest
-    std::string Txjur = "0,00";      // annual default-interest rate, %
-    std::string hono = "0,00";       // fees, %
-    std::string cust = "0,00";       // costs refund amount
-    bool JR3 = true, JR6 = false;    // the account's remuneration rate
+    std::string Datajuros;                    // start of default interest
+    std::string Txjur = "0,00";               // annual default-interest rate, %
+    std::string hono = "0,00";                // fees, %
+    std::string cust = "0,00";                // costs refund amount
+    bool JR3 = true, JR6 = false;             // the account's remuneration rate
     bool Cverao = true, Ccollor = true;
-    std::string JCsaldos = "0,00";   // Verão: credited yield of 03/1989, or balance of 12/1988
-    std::string JCollor = "0,00";    // Collor I: credited yield of 05/1990, or balance of 04/1990
+    std::string JCsaldos = "0,00";  // Verão: credited yield of 03/1989, or balance of 12/1988
+    std::string JCollor = "0,00";   // Collor I: credited yield of 05/1990, or balance of 04/1990
     std::string JCsaldosLabel, JCollorLabel;
 
-    toolkit::StringGrid planilha{7, 2};      // yield-way result
-    toolkit::StringGrid mes{7, 2};           // FGTS month table, balance way
-    toolkit::StringGrid Sfimes{2, 8, 0};     // balance-way totals: label, amount
+    toolkit::StringGrid planilha{7, 2};   // yield-way result
+    toolkit::StringGrid mes{7, 2};        // FGTS month table, balance way
+    toolkit::StringGrid Sfimes{2, 8, 0};  // balance-way totals: label, amount
 };
 
 class TFormFGTS : public app::WindowModel, public FgtsPurgeState {
@@ -55,11 +55,11 @@ class TFormFGTS : public app::WindowModel, public FgtsPurgeState {
     void AnteriorClick();
     void ProximoClick();
     void FecharClick();
-    void BfimClick();           // "Finalizar"
-    void SpeedButton3Click();   // "Salvar o cálculo"
-    void SabrirClick();         // "Abrir"
-    void SpeedButton8Click();   // "Abrir Backup"
-    void NovoClick();           // "Novo"
+    void BfimClick();          // "Finalizar"
+    void SpeedButton3Click();  // "Salvar o cálculo"
+    void SabrirClick();        // "Abrir"
+    void SpeedButton8Click();  // "Abrir Backup"
+    void NovoClick();          // "Novo"
 
     // Fields.
     void setText(std::string& field, const std::string& text);  // a money box changed
@@ -68,7 +68,7 @@ class TFormFGTS : public app::WindowModel, public FgtsPurgeState {
     void takeFocusOff();
 
     // Computations.
-    Real devolvevalor(const toolkit::Date& date) const;  // JAM index for a date; 0 when none
+    Real devolvevalor(const toolkit::Date& date) const;       // JAM index for a date; 0 when none
     std::string devolvemoeda(const std::string& date) const;  // currency name + " "
     int monthsOfInterest() const;
     void calcularPlanilha();  // the yield way

@@ -25,7 +25,8 @@ struct Stepper {
 
 }  // namespace
 
-FgtsReplayResult replayPurges(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file) {
+FgtsReplayResult replayPurges(app::App& app, app::ScriptedUi& ui,
+                              const std::filesystem::path& file) {
     FgtsReplayResult result;
     auto* form = app.modelAs<TFormFGTS>("TFormFGTS");
     const auto* command = fgtsCommand("Expurgos do FGTS");

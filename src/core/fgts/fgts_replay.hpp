@@ -16,7 +16,8 @@ struct FgtsReplayResult {
 };
 
 // "Expurgos do FGTS", "Abrir" with the file, "Próximo" to the last page, "Finalizar".
-FgtsReplayResult replayPurges(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file);
+FgtsReplayResult replayPurges(app::App& app, app::ScriptedUi& ui,
+                              const std::filesystem::path& file);
 // "FGTS - Juros Progressivos", "Novo", "Abrir" with the file, one recalc, "Finalizar".
 FgtsReplayResult replayProgressive(app::App& app, app::ScriptedUi& ui,
                                    const std::filesystem::path& file);

@@ -52,7 +52,8 @@ void TForm_FGTS::recalcRow(int r) {
     if (has(cell(2, r))) {
         const Real b = strict(cell(2, r));
         if (b == 0)
-            throw toolkit::Error("O divisor (coluna b) do mês " + quoteText(cell(0, r)) + " é zero");
+            throw toolkit::Error("O divisor (coluna b) do mês " + quoteText(cell(0, r)) +
+                                 " é zero");
         g.setCell(3, r, money(a / b));
     }
     if (has(cell(3, r)))
@@ -112,14 +113,16 @@ void TForm_FGTS::Button6Click() {
 std::vector<std::string> TForm_FGTS::reportPieces() const {
     const std::string S = ctx_.Cfont, F = ctx_.Cnomefont;
     std::vector<std::string> re;
-    re.push_back("<html><head>\r\n<title>Diferenças dos Juros Progressivos no FGTS</title>\r\n</head>");
+    re.push_back(
+        "<html><head>\r\n<title>Diferenças dos Juros Progressivos no FGTS</title>\r\n</head>");
     re.push_back("<body>");
     re.push_back("<span style=\"font-size:" + S + ".0pt;font-family:" + F + "\">");
     for (const auto& L : Memo1)
-        re.push_back("<tr><td><div align=Justify><p><b>" + toolkit::htmlText(L) + "</b></p></div></td></tr>");
+        re.push_back("<tr><td><div align=Justify><p><b>" + toolkit::htmlText(L) +
+                     "</b></p></div></td></tr>");
     re.push_back("</spam>");
-    re.push_back("<body>\r\n<table border =0 span style=\"font-size:" + S + ".0pt;font-family:" + F +
-                 "\">\r\n");
+    re.push_back("<body>\r\n<table border =0 span style=\"font-size:" + S +
+                 ".0pt;font-family:" + F + "\">\r\n");
     const auto& g = sfgts;
     int end = g.rowCount() - 1;
     for (int r = 0; r < g.rowCount(); ++r) {
@@ -133,8 +136,9 @@ std::vector<std::string> TForm_FGTS::reportPieces() const {
         }
         std::string piece = "<tr>\r\n";
         for (int c = 0; c < g.colCount(); ++c)
-            piece += r == 0 ? "<td><div align=Right><b>" + reportCell(g.cell(c, r)) + "</b></div></td>"
-                            : "<td><div align=Right>" + reportCell(g.cell(c, r)) + "</div></td>";
+            piece += r == 0
+                         ? "<td><div align=Right><b>" + reportCell(g.cell(c, r)) + "</b></div></td>"
+                         : "<td><div align=Right>" + reportCell(g.cell(c, r)) + "</div></td>";
         re.push_back(piece);
         re.push_back("</tr>");
     }
@@ -142,13 +146,14 @@ std::vector<std::string> TForm_FGTS::reportPieces() const {
     const std::string T = g.cell(0, end) + " = " + g.cell(11, end) + " " + g.cell(10, end);
     re.push_back("<BR><B>VALOR TOTAL DEVIDO EM: " + reportCell(T) + "</B></BR>");
     for (const char* piece :
-         {"<BR></BR>", "<BR><B>SISTEMÁTICA DO CÁLCULO:</B></BR>", "<BR><B>Coluna c</B> = a ÷ b</BR>",
-          "<BR><B>Coluna e</B> = c x d</BR>", "<BR><B>Coluna f</B> = e - a</BR>",
-          "<BR><B>Coluna g</B> = h(valor anterior) x d</BR>",
-          "<BR><B>Coluna h</B> = h(valor anterior)+ f + g</BR>", "<BR><B>CONVERSÃO DE MOEDA</B></BR>",
-          "<BR><B>mar/86:</B> ÷ 1000</BR>", "<BR><B>mar/89:</B> ÷ 1000</BR>",
-          "<BR><B>mar/90:</B> ÷ 1</BR>", "<BR><B>ago/93:</B> ÷ 1000</BR>",
-          "<BR><B>jul/94:</B> ÷ 2750</BR>", "<p>&nbsp;</p>", "</body></html>"})
+         {"<BR></BR>", "<BR><B>SISTEMÁTICA DO CÁLCULO:</B></BR>",
+          "<BR><B>Coluna c</B> = a ÷ b</BR>", "<BR><B>Coluna e</B> = c x d</BR>",
+          "<BR><B>Coluna f</B> = e - a</BR>", "<BR><B>Coluna g</B> = h(valor anterior) x d</BR>",
+          "<BR><B>Coluna h</B> = h(valor anterior)+ f + g</BR>",
+          "<BR><B>CONVERSÃO DE MOEDA</B></BR>", "<BR><B>mar/86:</B> ÷ 1000</BR>",
+          "<BR><B>mar/89:</B> ÷ 1000</BR>", "<BR><B>mar/90:</B> ÷ 1</BR>",
+          "<BR><B>ago/93:</B> ÷ 1000</BR>", "<BR><B>jul/94:</B> ÷ 2750</BR>", "<p>&nbsp;</p>",
+          "</body></html>"})
         re.push_back(piece);
     return re;
 }
@@ -177,7 +182,9 @@ std::vector<std::string> TForm_FGTS::fileLines() const {
     return l;
 }
 
-void TForm_FGTS::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
+void TForm_FGTS::salvarx() {
+    toolkit::writeLines(backupPath(), fileLines());
+}
 
 void TForm_FGTS::readFile(const std::filesystem::path& file) {
     readLines(toolkit::readLines(file), file.filename().string());
@@ -216,7 +223,9 @@ void TForm_FGTS::abrir(const std::optional<std::filesystem::path>& file) {
     if (chosen) readFile(*chosen);
 }
 
-void TForm_FGTS::Button2Click() { abrir(std::nullopt); }
+void TForm_FGTS::Button2Click() {
+    abrir(std::nullopt);
+}
 
 void TForm_FGTS::Button3Click() {
     takeFocusOff();

@@ -15,14 +15,14 @@ namespace corvana::fgts {
 
 struct ProgressiveInterestState {
     bool visible = false;
-    std::vector<std::string> Memo1;        // "Cabeçalho"
-    std::string ComboBox1 = "ComboBox1";   // "Cálcular até:" end month label
-    bool Cipc89_90 = false;                // with the IPC purges of 01/89 and 04/90
-    toolkit::StringGrid sfgts{12, 2};      // month, a .. h, currency
-    toolkit::StringGrid svalores{2, 5};    // month, value typed for it
-    int selCol = 1, selRow = 1;            // selected cell of svalores
-    int currentRow = 1;                    // current row of both grids
-    bool editingValue = false;             // a cell editor of svalores is open
+    std::vector<std::string> Memo1;       // "Cabeçalho"
+    std::string ComboBox1 = "ComboBox1";  // "Cálcular até:" end month label
+    bool Cipc89_90 = false;               // with the IPC purges of 01/89 and 04/90
+    toolkit::StringGrid sfgts{12, 2};     // month, a .. h, currency
+    toolkit::StringGrid svalores{2, 5};   // month, value typed for it
+    int selCol = 1, selRow = 1;           // selected cell of svalores
+    int currentRow = 1;                   // current row of both grids
+    bool editingValue = false;            // a cell editor of svalores is open
 };
 
 class TForm_FGTS : public app::WindowModel, public ProgressiveInterestState {

@@ -28,8 +28,12 @@ namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& t) { return t.toStdString(); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& t) {
+    return t.toStdString();
+}
 
 std::vector<std::string> linesOf(const QString& text) {
     std::vector<std::string> lines;
@@ -107,7 +111,8 @@ void FgtsView::setBox(QLineEdit* box, const std::string& text) {
 
 bool FgtsView::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box != nullptr && box->property("fgtsMoney").toBool() && event->type() == QEvent::KeyPress) {
+    if (box != nullptr && box->property("fgtsMoney").toBool() &&
+        event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete) {
             // Delete acts as Backspace in a money box.
@@ -158,8 +163,16 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
             if (!refreshing_) m_.Edit1 = linesOf(Edit1_->toPlainText());
         });
         f->addRow("Cabeçalho do formulário:", Edit1_);
-        Dataini_ = dateBox("Dataini", [this](const std::string& t) { m_.Dataini = t; m_.focused = "Dataini"; },
-                           [this] { m_.focused.clear(); m_.DatainiExit(); });
+        Dataini_ = dateBox(
+            "Dataini",
+            [this](const std::string& t) {
+                m_.Dataini = t;
+                m_.focused = "Dataini";
+            },
+            [this] {
+                m_.focused.clear();
+                m_.DatainiExit();
+            });
         f->addRow("Data de atualização", Dataini_);
         Cjuros_ = new QCheckBox("Cálcular juros de mora", p);
         Cjuros_->setObjectName("Cjuros");
@@ -167,10 +180,12 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
         Chonorarios_->setObjectName("Chonorarios");
         Ccustas_ = new QCheckBox("Calcular custas", p);
         Ccustas_->setObjectName("Ccustas");
-        for (auto [box, field] : {std::pair{Cjuros_, &m_.Cjuros}, std::pair{Chonorarios_, &m_.Chonorarios},
-                                  std::pair{Ccustas_, &m_.Ccustas}}) {
+        for (auto [box, field] :
+             {std::pair{Cjuros_, &m_.Cjuros}, std::pair{Chonorarios_, &m_.Chonorarios},
+              std::pair{Ccustas_, &m_.Ccustas}}) {
             f->addRow(box);
-            connect(box, &QCheckBox::toggled, this, [this, field = field](bool on) { run([&] { *field = on; }); });
+            connect(box, &QCheckBox::toggled, this,
+                    [this, field = field](bool on) { run([&] { *field = on; }); });
         }
         Rsaldo_ = new QRadioButton("Lançar o saldo da conta", p);
         Rsaldo_->setObjectName("Rsaldo");
@@ -193,10 +208,19 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
     {
         auto* p = new QWidget;
         auto* f = new QFormLayout(p);
-        Datajuros_ = dateBox("Datajuros", [this](const std::string& t) { m_.Datajuros = t; m_.focused = "Datajuros"; },
-                             [this] { m_.focused.clear(); m_.DatajurosExit(); });
+        Datajuros_ = dateBox(
+            "Datajuros",
+            [this](const std::string& t) {
+                m_.Datajuros = t;
+                m_.focused = "Datajuros";
+            },
+            [this] {
+                m_.focused.clear();
+                m_.DatajurosExit();
+            });
         f->addRow("Data de início  - juros de mora", Datajuros_);
-        Txjur_ = moneyBox("Txjur", [this](const std::string& t) { m_.setText(m_.Txjur, t); }, true);
+        Txjur_ = moneyBox(
+            "Txjur", [this](const std::string& t) { m_.setText(m_.Txjur, t); }, true);
         f->addRow("Taxa de juros moratórios ao ano% \"6 ou 12\"", Txjur_);
         pages_->addWidget(p);
     }
@@ -234,16 +258,19 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
         v->addWidget(group);
         Cverao_ = new QCheckBox("Plano Verão", p);
         Cverao_->setObjectName("Cverao");
-        connect(Cverao_, &QCheckBox::toggled, this, [this](bool on) { run([&] { m_.Cverao = on; }); });
+        connect(Cverao_, &QCheckBox::toggled, this,
+                [this](bool on) { run([&] { m_.Cverao = on; }); });
         v->addWidget(Cverao_);
         JCsaldosLabel_ = new QLabel(p);
         JCsaldosLabel_->setObjectName("LabelJCsaldos");
         v->addWidget(JCsaldosLabel_);
-        JCsaldos_ = moneyBox("JCsaldos", [this](const std::string& t) { m_.setText(m_.JCsaldos, t); });
+        JCsaldos_ =
+            moneyBox("JCsaldos", [this](const std::string& t) { m_.setText(m_.JCsaldos, t); });
         v->addWidget(JCsaldos_);
         Ccollor_ = new QCheckBox("Plano Collor I", p);
         Ccollor_->setObjectName("Ccollor");
-        connect(Ccollor_, &QCheckBox::toggled, this, [this](bool on) { run([&] { m_.Ccollor = on; }); });
+        connect(Ccollor_, &QCheckBox::toggled, this,
+                [this](bool on) { run([&] { m_.Ccollor = on; }); });
         v->addWidget(Ccollor_);
         JCollorLabel_ = new QLabel(p);
         JCollorLabel_->setObjectName("LabelJCollor");
@@ -262,7 +289,8 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
         v->addWidget(save);
         v->addStretch();
         pages_->addWidget(p);
-        connect(save, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton3Click(); }); });
+        connect(save, &QPushButton::clicked, this,
+                [this] { run([this] { m_.SpeedButton3Click(); }); });
     }
 
     auto* bottom = new QHBoxLayout;
@@ -275,9 +303,11 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
     layout->addLayout(bottom);
 
     connect(abrir, &QPushButton::clicked, this, [this] { run([this] { m_.SabrirClick(); }); });
-    connect(backup, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton8Click(); }); });
+    connect(backup, &QPushButton::clicked, this,
+            [this] { run([this] { m_.SpeedButton8Click(); }); });
     connect(novo, &QPushButton::clicked, this, [this] { run([this] { m_.NovoClick(); }); });
-    connect(Anterior_, &QPushButton::clicked, this, [this] { run([this] { m_.AnteriorClick(); }); });
+    connect(Anterior_, &QPushButton::clicked, this,
+            [this] { run([this] { m_.AnteriorClick(); }); });
     connect(Proximo_, &QPushButton::clicked, this, [this] { run([this] { m_.ProximoClick(); }); });
     connect(Bfim_, &QPushButton::clicked, this, [this] { run([this] { m_.BfimClick(); }); });
     connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.FecharClick(); }); });
@@ -358,11 +388,12 @@ ProgressiveInterestView::ProgressiveInterestView(app::App& app, fgts::TForm_FGTS
     top->addLayout(left, 1);
     auto* buttons = new QVBoxLayout;
     const std::pair<const char*, const char*> names[] = {
-        {"Button1", "Novo"}, {"Button2", "Abrir"}, {"Button3", "Salvar"},
+        {"Button1", "Novo"},      {"Button2", "Abrir"},  {"Button3", "Salvar"},
         {"Button4", "Finalizar"}, {"Button5", "Fechar"}, {"Button6", "Repetir"}};
     std::function<void()> handlers[] = {
-        [this] { m_.Button1Click(); }, [this] { m_.Button2Click(); }, [this] { m_.Button3Click(); },
-        [this] { m_.Button4Click(); }, [this] { m_.Button5Click(); }, [this] { m_.Button6Click(); }};
+        [this] { m_.Button1Click(); }, [this] { m_.Button2Click(); },
+        [this] { m_.Button3Click(); }, [this] { m_.Button4Click(); },
+        [this] { m_.Button5Click(); }, [this] { m_.Button6Click(); }};
     for (int i = 0; i < 6; ++i) {
         auto* b = button(names[i].first, names[i].second);
         buttons->addWidget(b);

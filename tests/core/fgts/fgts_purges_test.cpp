@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/scripted_ui.hpp"
-#include "core/toolkit/error.hpp"
 #include "core/fgts/fgts_purges.hpp"
+#include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "test_support.hpp"
@@ -99,17 +99,18 @@ TEST(FgtsWizard, MissingDatesStopOnTheirPageWithTheirMessage) {
     EXPECT_EQ(f.page, 1);
     f.ProximoClick();
     EXPECT_EQ(f.page, 1);
-    EXPECT_EQ(p.ui.messages, (std::vector<std::string>{"Preencha a data de atualização",
-                                                       "Preencha a Data de início  - juros de mora"}));
+    EXPECT_EQ(p.ui.messages,
+              (std::vector<std::string>{"Preencha a data de atualização",
+                                        "Preencha a Data de início  - juros de mora"}));
     EXPECT_EQ(f.focused, "Datajuros");
 }
 
 TEST(FgtsJam, IndexOfADateAndCurrencyOfItsMonth) {
     Purges p;
     auto& f = p.form;
-    EXPECT_EQ(f.devolvevalor({2014, 6, 1}), 40);  // the first of a month: that month
-    EXPECT_EQ(f.devolvevalor({2014, 6, 15}), 50); // later days: the next month
-    EXPECT_EQ(f.devolvevalor({1989, 2, 10}), 2);  // a month the table lacks: the next one
+    EXPECT_EQ(f.devolvevalor({2014, 6, 1}), 40);   // the first of a month: that month
+    EXPECT_EQ(f.devolvevalor({2014, 6, 15}), 50);  // later days: the next month
+    EXPECT_EQ(f.devolvevalor({1989, 2, 10}), 2);   // a month the table lacks: the next one
     EXPECT_EQ(f.devolvevalor({2014, 9, 1}), 0);
     f.JR6 = true;
     f.JR3 = false;
@@ -238,9 +239,10 @@ TEST(FgtsBalanceWay, TotalsWithInterestFeesAndCostsAddTheWrittenAmounts) {
     f.mesx();
     const auto& s = f.Sfimes;
     EXPECT_EQ(s.row(0), (std::vector<std::string>{"<b>Total Plano Collor:</b>", "44,80"}));
-    EXPECT_EQ(s.row(1), (std::vector<std::string>{
-                            "<b>Juros Moratórios de 0,50% ao mês de 15/01/2009 a 01/06/2014 = 32,00%</b>",
-                            "14,34"}));
+    EXPECT_EQ(s.row(1),
+              (std::vector<std::string>{
+                  "<b>Juros Moratórios de 0,50% ao mês de 15/01/2009 a 01/06/2014 = 32,00%</b>",
+                  "14,34"}));
     EXPECT_EQ(s.row(2), (std::vector<std::string>{"<b>Honorários de: 10,00%:</b>", "5,91"}));
     EXPECT_EQ(s.row(3), (std::vector<std::string>{"<b>Custas:</b>", "0,01"}));
     EXPECT_EQ(s.row(4), (std::vector<std::string>{"<b>Total devido em 01/06/2014:</b>", "65,06"}));
@@ -293,7 +295,8 @@ TEST(FgtsFiles, AFileCutShortOrWithABadCountChangesNothing) {
         EXPECT_EQ(f.Edit1, std::vector<std::string>{"mantido"});
         EXPECT_EQ(f.page, 2);
     }
-    EXPECT_EQ(p.ui.messages.back(), "O arquivo não é um cálculo válido: a leitura foi interrompida");
+    EXPECT_EQ(p.ui.messages.back(),
+              "O arquivo não é um cálculo válido: a leitura foi interrompida");
 }
 
 TEST(FgtsFiles, SaveBeforeAnyFinalizarDoesNothing) {

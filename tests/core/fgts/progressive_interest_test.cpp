@@ -20,13 +20,12 @@ struct Juros {
     // A table of five months: jan/86, mar/86 (currency change), mar/90, jul/94, ago/94.
     Juros() {
         ctx.meudir = dir.path();
-        toolkit::writeLines(dir / "fgtsjuros.tab",
-                            {"Mês\ta\tb\tc\td4\td5\td6\te\tf\tg\th\tMoeda",
-                             "jan/86\t\t0,5\t\t0,1\t\t\t\t\t0,00\t0,00\tCr$",
-                             "mar/86\t\t0,5\t\t0,1\t\t0,2\t\t\t\t\tCz$",
-                             "mar/90\t\t0,5\t\t0,1\t\t\t\t\t\t\tCr$",
-                             "jul/94\t\t0,5\t\t0,1\t\t\t\t\t\t\tR$",
-                             "ago/94\t\t0,5\t\t0,1\t\t\t\t\t\t\tR$"});
+        toolkit::writeLines(
+            dir / "fgtsjuros.tab",
+            {"Mês\ta\tb\tc\td4\td5\td6\te\tf\tg\th\tMoeda",
+             "jan/86\t\t0,5\t\t0,1\t\t\t\t\t0,00\t0,00\tCr$",
+             "mar/86\t\t0,5\t\t0,1\t\t0,2\t\t\t\t\tCz$", "mar/90\t\t0,5\t\t0,1\t\t\t\t\t\t\tCr$",
+             "jul/94\t\t0,5\t\t0,1\t\t\t\t\t\t\tR$", "ago/94\t\t0,5\t\t0,1\t\t\t\t\t\t\tR$"});
         form.Button1Click();
     }
     const std::string& h(int r) const { return form.sfgts.cell(10, r); }
@@ -43,8 +42,9 @@ TEST(JurosRecalc, ColumnsFollowTheRulesAndTheCurrencyChanges) {
     f.svaloresSetEditText(1, 1, "10.000,00");
     const auto& g = f.sfgts;
     // jan/86: c = 10.000 / 0,5 = 20.000; e = 2.000; f = -8.000; g from the table; h = f.
-    EXPECT_EQ(g.row(1), (std::vector<std::string>{"jan/86", "10.000,00", "0,5", "20.000,00", "0,1", "",
-                                                  "", "2.000,00", "-8.000,00", "0,00", "-8.000,00", "Cr$"}));
+    EXPECT_EQ(g.row(1),
+              (std::vector<std::string>{"jan/86", "10.000,00", "0,5", "20.000,00", "0,1", "", "",
+                                        "2.000,00", "-8.000,00", "0,00", "-8.000,00", "Cr$"}));
     // mar/86: columns 4 and 6 filled: 6 counts for e and g; (h + g) / 1000.
     EXPECT_EQ(g.cell(7, 2), "4.000,00");
     EXPECT_EQ(g.cell(9, 2), "-1.600,00");
@@ -115,9 +115,10 @@ TEST(JurosReport, EndMonthTotalAndHeaderLines) {
         const std::string total = "<BR><B>VALOR TOTAL DEVIDO EM: " + g.cell(0, c.lastRow) + " = " +
                                   g.cell(11, c.lastRow) + " " + g.cell(10, c.lastRow) + "</B></BR>";
         EXPECT_NE(std::find(pieces.begin(), pieces.end(), total), pieces.end()) << c.end;
-        EXPECT_NE(std::find(pieces.begin(), pieces.end(),
-                            "<tr><td><div align=Justify><p><b>&lt;três&gt;</b></p></div></td></tr>"),
-                  pieces.end());
+        EXPECT_NE(
+            std::find(pieces.begin(), pieces.end(),
+                      "<tr><td><div align=Justify><p><b>&lt;três&gt;</b></p></div></td></tr>"),
+            pieces.end());
     }
 }
 
@@ -172,7 +173,8 @@ TEST(JurosFiles, SaveWritesTheBackupAndCopiesIt) {
     Juros j;
     j.ui.saveAnswers.push_back(j.dir / "meu.jfgts");
     j.form.Button3Click();
-    EXPECT_EQ(toolkit::readFileBytes(j.dir / "meu.jfgts"), toolkit::readFileBytes(j.form.backupPath()));
+    EXPECT_EQ(toolkit::readFileBytes(j.dir / "meu.jfgts"),
+              toolkit::readFileBytes(j.form.backupPath()));
     j.ui.saveAnswers.push_back(j.dir / "nao-existe" / "meu.jfgts");
     j.form.Button3Click();
     ASSERT_EQ(j.ui.messages.size(), 1u);
