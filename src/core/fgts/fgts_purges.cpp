@@ -102,13 +102,15 @@ void TFormFGTS::ProximoClick() {
     }
     guardedStep(static_cast<FgtsPurgeState&>(*this), [&] {
         if (page == 4 && Rsaldo) {
-            const auto table = ctx_.file(JR6 ? "fgtsmes6.tab" : "fgtsmes3.tab");
-            // A fresh grid: rows of the other rate's table never stay behind.
-            if (regularFile(table)) {
-                toolkit::StringGrid fresh(7, 2);
-                toolkit::LoadFromFile(table, fresh);
-                mes = std::move(fresh);
-            }
+            const std::string name = JR6 ? "fgtsmes6.tab" : "fgtsmes3.tab";
+            const auto table = ctx_.file(name);
+            // Without its month table the balance way has nothing to run on; a fresh grid
+            // keeps rows of the other rate's table from staying behind.
+            if (!regularFile(table))
+                throw toolkit::Error("A tabela " + name + " não foi encontrada, atualize os índices");
+            toolkit::StringGrid fresh(7, 2);
+            toolkit::LoadFromFile(table, fresh);
+            mes = std::move(fresh);
             mesx();
         }
         if (page < 5) ++page;

@@ -324,3 +324,37 @@ TEST(FgtsReport, HeaderTextIsEscapedAndTheBoldLabelsStay) {
     EXPECT_NE(html.find("<td><div align=Right><b>TOTAL GERAL</b></div></td>"), std::string::npos);
     EXPECT_EQ(p.ui.reportsShown.back(), f.reportPath());
 }
+
+TEST(FgtsBalanceWay, LeavingTheRatePageLoadsThatRatesTableAndNeedsIt) {
+    Purges p;
+    auto& f = p.form;
+    f.Dataini = "01/06/2014";
+    f.Rsaldo = true;
+    f.Rrendimento = false;
+    f.JR3 = false;
+    f.JR6 = true;
+    f.page = 4;
+    EXPECT_FALSE(app::runCommand(p.ui, [&] { f.ProximoClick(); }));
+    EXPECT_EQ(p.ui.messages.back(), "A tabela fgtsmes6.tab não foi encontrada, atualize os índices");
+    EXPECT_EQ(f.page, 4);
+    EXPECT_FALSE(f.finalizarEnabled);
+    // The 6% table replaces whatever the grid held (a longer 3% table included).
+    f.mes = toolkit::StringGrid(8, 40);
+    f.mes.setCell(0, 30, "01/01/2000");
+    toolkit::writeLines(p.dir / "fgtsmes6.tab",
+                        {"Data\tx\tx\tTaxa", "01/03/1989\t\t\t0,893071", "01/06/1989\t\t\t0"});
+    f.JCsaldos = "1.000,00";
+    f.ProximoClick();
+    EXPECT_EQ(f.page, 5);
+    EXPECT_EQ(f.mes.rowCount(), 3);
+    EXPECT_EQ(f.mes.cell(6, 2), "0,32");
+}
+
+TEST(FgtsYieldWay, AnUpdateDateBeyondTheJamTableIsRefused) {
+    Purges p;
+    auto& f = p.form;
+    f.Dataini = "15/08/2014";  // needs 09/2014
+    f.JCsaldos = "100,00";
+    EXPECT_FALSE(app::runCommand(p.ui, [&] { f.calcularPlanilha(); }));
+    EXPECT_NE(p.ui.messages.back().find("'15/08/2014'"), std::string::npos);
+}
