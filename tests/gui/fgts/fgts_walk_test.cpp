@@ -26,9 +26,19 @@ class FgtsWalk : public QObject {
   private slots:
     void purgesFromTheButtonToTheReportAndBack() {
         testing::SavingsGuiHarness h;
+        // A plain left click on either "FGTS" button opens the pop-up with the entries enabled.
+        QMenu* popup = h.window->popupMenu(app::Place::PopupFgts);
+        for (const char* b : {"SpeedButton6", "SpeedButton7"}) {
+            auto* button = h.window->findChild<QPushButton*>(b);
+            QVERIFY(button != nullptr);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTRY_VERIFY(popup->isVisible());
+            popup->hide();
+        }
         QAction* open = fgtsAction(h, "Expurgos do FGTS");
         QVERIFY(open != nullptr);
         QVERIFY(open->isEnabled());
+        QVERIFY(fgtsAction(h, "FGTS - Juros Progressivos")->isEnabled());
         open->trigger();
         QWidget* v = h.view("TFormFGTS");
         QTRY_VERIFY(v->isVisible());
