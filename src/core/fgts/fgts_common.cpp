@@ -14,11 +14,6 @@ void replaceAll(std::string& s, std::string_view from, std::string_view to) {
         s.replace(pos, from.size(), to);
 }
 
-bool regularFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(file, ec);
-}
-
 }  // namespace
 
 std::string reportCell(std::string_view cell) {

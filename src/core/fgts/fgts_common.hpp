@@ -18,6 +18,12 @@ using toolkit::Real;
 
 inline constexpr const char* kMoney = "#,##0.00";
 
+// Data-folder files are opened only when they are regular files.
+inline bool regularFile(const std::filesystem::path& file) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(file, ec);
+}
+
 // A field or cell counts as filled when it holds a digit.
 inline bool has(std::string_view text) {
     return toolkit::checkinteiro(text);

@@ -13,11 +13,6 @@ const char* const TFormFGTS::kFilterSave = "Corvana (*.fg)|*.fg";
 
 namespace {
 
-bool regularFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(file, ec);
-}
-
 const char* flag(bool on) {
     return on ? "true" : "false";
 }

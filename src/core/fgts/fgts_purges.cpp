@@ -10,11 +10,6 @@ using toolkit::Date;
 
 namespace {
 
-bool regularFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(file, ec);
-}
-
 const char* const kPlanilhaHeaders[] = {"<b>Data</b>",
                                         "<b>Valor original(rendimento)</b>",
                                         "<b>Diferença</b>",
@@ -107,7 +102,8 @@ void TFormFGTS::ProximoClick() {
             // Without its month table the balance way has nothing to run on; a fresh grid
             // keeps rows of the other rate's table from staying behind.
             if (!regularFile(table))
-                throw toolkit::Error("A tabela " + name + " não foi encontrada, atualize os índices");
+                throw toolkit::Error("A tabela " + name +
+                                     " não foi encontrada, atualize os índices");
             toolkit::StringGrid fresh(7, 2);
             toolkit::LoadFromFile(table, fresh);
             mes = std::move(fresh);

@@ -12,15 +12,6 @@ namespace corvana::fgts {
 
 const char* const TForm_FGTS::kFilter = "JFGTS (*.jfgts)|*.jfgts";
 
-namespace {
-
-bool regularFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(file, ec);
-}
-
-}  // namespace
-
 TForm_FGTS::TForm_FGTS(app::SharedContext& ctx)
     : app::WindowModel("TForm_FGTS", "Cálculo de Diferenças dos Juros Progressivos no FGTS"),
       ctx_(ctx) {}
