@@ -58,7 +58,12 @@ void TForm_FGTS::recalcRow(int r) {
             if (has(cell(c, r))) g.setCell(9, r, money(H * strict(cell(c, r))));
     const std::string& month = cell(0, r);
     if (Cipc89_90 && (month == "mar/89" || month == "mai/90")) {
-        // The previous row's h is read as it stands: an empty one fails the conversion.
+        // The IPC reflex is taken on the previous month's h: without it there is nothing to
+        // take it on, and the recalculation stops with the month named.
+        if (!has(cell(10, r - 1)))
+            throw toolkit::Error("Os reflexos do IPC de " + month +
+                                 " precisam da coluna h do mês anterior (" +
+                                 quoteText(cell(0, r - 1)) + "), que está vazia");
         const Real h = strict(cell(10, r - 1));
         g.setCell(9, r, money(h * (month == "mar/89" ? 1.208083L : 0.455047L)));
     }

@@ -412,7 +412,11 @@ ProgressiveInterestView::ProgressiveInterestView(app::App& app, fgts::TForm_FGTS
     svaloresView_->setMaximumWidth(230);
     svalores_->setCellEdited([this](int col, int row) {
         const std::string text = m_.svalores.cell(col, row);
-        run([&] { m_.svaloresSetEditText(col, row, text); });
+        // A refused value does not stay typed: the cell goes back to the value the
+        // calculation last used for that month.
+        if (!app::runCommand(app_.ui(), [&] { m_.svaloresSetEditText(col, row, text); }))
+            m_.svalores.setCell(col, row, m_.sfgts.cell(col, row));
+        refresh();
     });
     connect(svaloresView_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now) {

@@ -73,7 +73,8 @@ TEST(JurosRecalc, ARowWithoutValueKeepsItsCellsAndTheIpcOptionNeedsThePreviousH)
     EXPECT_FALSE(app::runCommand(j.ui, [&] { f.svaloresSetEditText(1, 3, "5,00"); }));
     EXPECT_EQ(f.sfgts, before);
     EXPECT_EQ(f.svalores.cell(1, 3), "");
-    EXPECT_EQ(j.ui.messages.size(), 1u);
+    ASSERT_EQ(j.ui.messages.size(), 1u);
+    EXPECT_EQ(j.ui.messages[0].rfind("Os reflexos do IPC de mar/89", 0), 0u);
 }
 
 TEST(JurosRepetir, FillsTheValueDownwardsMonthByMonth) {

@@ -146,6 +146,16 @@ class FgtsWalk : public QObject {
         h.click("TForm_FGTS", "Button6");
         QCOMPARE(m.svalores.cell(1, 3), std::string("10,00"));
         QCOMPARE(m.sfgts.cell(1, 3), std::string("10,00"));
+        // With the IPC option, a value for mar/89 whose previous month has no h is refused
+        // and does not stay in the cell.
+        h.in<QCheckBox>("TForm_FGTS", "Cipc89_90")->click();
+        QVERIFY(m.Cipc89_90);
+        QCOMPARE(m.svalores.cell(0, 39), std::string("mar/89"));
+        const size_t shown = h.script.messages.size();
+        h.type("TForm_FGTS", "svalores", 38, 1, "5,00");
+        QCOMPARE(h.script.messages.size(), shown + 1);
+        QCOMPARE(m.svalores.cell(1, 39), std::string(""));
+        h.in<QCheckBox>("TForm_FGTS", "Cipc89_90")->click();
         auto* combo = h.in<QComboBox>("TForm_FGTS", "ComboBox1");
         combo->setEditText("mar/86");
         h.shot("TForm_FGTS", "fgts-juros");
