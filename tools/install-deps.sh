@@ -8,6 +8,7 @@ packages=(
   libgumbo-dev fonts-liberation2
   xvfb xauth poppler-utils
   libpoppler-cpp-dev
+  xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 // corvana-cli: recomputes saved calculations and writes their reports; small table and number tools.
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -9,10 +10,11 @@
 #include "core/app/app.hpp"
 #include "core/app/data_folder.hpp"
 #include "core/app/scripted_ui.hpp"
+#include "core/configured/replay.hpp"
+#include "core/fgts/fgts_replay.hpp"
 #include "core/savings/replay.hpp"
 #include "core/tables/converter.hpp"
 #include "pdf/pdf_words.hpp"
-#include "core/configured/replay.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
@@ -25,11 +27,11 @@ using namespace corvana::toolkit;
 namespace {
 
 int usage() {
-    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp|urv] "
-                 "ARQUIVO [-o SAIDA]\n"
-                 "     corvana-cli report [--data-dir PASTA] [--window conf|conftodos|conftodosII] "
-                 "ARQUIVO [-o SAIDA]\n"
-                 "       (poupança configurada; sem --window, .e20, .ex20 e .ex21 abrem na sua janela)\n"
+    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window JANELA] ARQUIVO [-o SAIDA]\n"
+                 "       JANELA: tjsp tjmg tjpr tjpre jf sp (tribunais), conf conftodos conftodosII\n"
+                 "       (poupança configurada), urv, fgts (expurgos do FGTS), juros (FGTS - juros\n"
+                 "       progressivos); sem --window, a extensão ou a primeira linha do arquivo\n"
+                 "       escolhe a janela (.e20 .ex20 .ex21 .urv .fg .jfgts; .e12/.ejf: poupança)\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli importar [--data-dir PASTA] SERIE ARQUIVO   (--help: as séries)\n"
                  "     corvana-cli tabelas [--data-dir PASTA]\n"
@@ -64,35 +66,75 @@ const app::Command* windowCommand(const std::string& name) {
     return nullptr;
 }
 
-// The configured-savings window a --window name opens.
-std::string_view configuredWindow(const std::string& name) {
-    if (name == "conf") return "TForm7";
-    if (name == "conftodos") return "TForm_conftodos";
-    if (name == "conftodosII") return "TForm_conftodosII";
-    return {};
+// The calculators with a replay of their own: the --window names they answer to, the files
+// they take without --window, and the replay. The savings family (and its court windows,
+// chosen by their menu command) takes every other file. A new calculator adds one row.
+struct Replayer {
+    std::vector<std::string_view> names;
+    bool (*takesFile)(const std::filesystem::path& file);
+    app::ReplayResult (*run)(app::App&, app::ScriptedUi&, const std::filesystem::path&,
+                             std::string_view name);
+};
+
+bool hasExtension(const std::filesystem::path& file, std::string_view ext) {
+    std::string e = file.extension().string();
+    for (auto& ch : e) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return e == ext;
 }
 
-// Opens a saved savings calculation as "Abrir" does, runs the wizard to "Finalizar" and
-// writes the report and the backup into the data folder; 0 written, 1 stopped by a
-// message, 2 usage or file error.
+const std::vector<Replayer>& replayers() {
+    static const std::vector<Replayer> table = {
+        {{"conf", "conftodos", "conftodosII"},
+         [](const std::filesystem::path& f) { return !configured::windowOfFile(f).empty(); },
+         [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view n) {
+             std::string_view window = configured::windowOfFile(f);
+             if (n == "conf") window = "TForm7";
+             if (n == "conftodos") window = "TForm_conftodos";
+             if (n == "conftodosII") window = "TForm_conftodosII";
+             return configured::replayConfigured(a, ui, f, window);
+         }},
+        {{"urv"}, [](const std::filesystem::path& f) { return urv::isUrvFile(f); },
+         [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
+             return urv::replayUrv(a, ui, f);
+         }},
+        {{"fgts"}, [](const std::filesystem::path& f) { return hasExtension(f, ".fg"); },
+         [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
+             return fgts::replayPurges(a, ui, f);
+         }},
+        {{"juros"}, [](const std::filesystem::path& f) { return hasExtension(f, ".jfgts"); },
+         [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
+             return fgts::replayProgressive(a, ui, f);
+         }},
+    };
+    return table;
+}
+
+const Replayer* replayerNamed(const std::string& name) {
+    for (const auto& r : replayers())
+        for (const auto n : r.names)
+            if (n == name) return &r;
+    return nullptr;
+}
+
+// Opens a saved calculation as "Abrir" does, runs the wizard to "Finalizar" and writes the
+// report and the backup into the data folder; 0 written, 1 stopped by a message, 2 usage or
+// file error.
 int report(const std::vector<std::string>& args) {
     std::optional<std::filesystem::path> dataDir;
     std::optional<std::filesystem::path> out;
     std::optional<std::filesystem::path> file;
     const app::Command* command = nullptr;
-    std::string_view configured;
-    bool urvWindow = false;
+    const Replayer* replayer = nullptr;
+    std::string windowName;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data-dir" && i + 1 < args.size()) {
             dataDir = args[++i];
-        } else if (a == "--window" && i + 1 < args.size() && args[i + 1] == "urv") {
-            urvWindow = true;
-            ++i;
         } else if (a == "--window" && i + 1 < args.size()) {
-            configured = configuredWindow(args[++i]);
-            if (configured.empty()) command = windowCommand(args[i]);
-            if (command == nullptr && configured.empty()) return usage();
+            windowName = args[++i];
+            replayer = replayerNamed(windowName);
+            if (replayer == nullptr) command = windowCommand(windowName);
+            if (command == nullptr && replayer == nullptr) return usage();
         } else if (a == "-o" && i + 1 < args.size()) {
             out = args[++i];
         } else if (!a.empty() && a[0] == '-') {
@@ -127,23 +169,16 @@ int report(const std::vector<std::string>& args) {
     options.dataDir = folder;
     app::App program(ui, options);
     if (!program.start()) return 1;
-    if (configured.empty() && command == nullptr && !urvWindow)
-        configured = configured::windowOfFile(*file);
-    std::filesystem::path reportFile, backupFile;
-    if (!configured.empty()) {
-        const auto r = configured::replayConfigured(program, ui, std::filesystem::absolute(*file),
-                                                    configured);
-        if (r.status == configured::ReplayResult::Unavailable) return 2;
-        if (r.status != configured::ReplayResult::Written) return 1;
-        reportFile = r.report;
-        backupFile = r.backup;
-    } else if (urvWindow || (command == nullptr && urv::isUrvFile(*file))) {
-        // The URV calculator: its own replay (its first line is also an older savings tag).
-        const auto r = urv::replayUrv(program, ui, std::filesystem::absolute(*file));
-        if (r.status == urv::UrvReplayResult::Unavailable) return 2;
-        if (r.status != urv::UrvReplayResult::Written) return 1;
-        reportFile = r.report;
-        backupFile = r.backup;
+    const std::filesystem::path path = std::filesystem::absolute(*file);
+    if (replayer == nullptr && command == nullptr)
+        for (const auto& r : replayers())
+            if (r.takesFile(*file)) {
+                replayer = &r;
+                break;
+            }
+    app::ReplayResult result;
+    if (replayer != nullptr) {
+        result = replayer->run(program, ui, path, windowName);
     } else {
         std::string window = "TForm2";
         if (command != nullptr) {
@@ -153,18 +188,15 @@ int report(const std::vector<std::string>& args) {
             if (!program.run(*command) || ui.messages.size() != before) return 1;
             window = command->window;
         }
-        const auto result =
-            savings::replayCalculation(program, ui, std::filesystem::absolute(*file), window);
-        if (result.status == savings::ReplayResult::Unavailable) return 2;
-        if (result.status != savings::ReplayResult::Written) return 1;
-        reportFile = result.report;
-        backupFile = result.backup;
+        result = savings::replayCalculation(program, ui, path, window);
     }
-    std::cout << "Relatório: " << reportFile.string() << "\n";
-    std::cout << "Cópia do cálculo: " << backupFile.string() << "\n";
+    if (result.status == app::ReplayResult::Unavailable) return 2;
+    if (result.status != app::ReplayResult::Written) return 1;
+    std::cout << "Relatório: " << result.report.string() << "\n";
+    std::cout << "Cópia do cálculo: " << result.backup.string() << "\n";
     if (out) {
         try {
-            writeFileAtomic(*out, readFileBytes(reportFile));
+            writeFileAtomic(*out, readFileBytes(result.report));
         } catch (const Error& e) {
             std::cerr << e.what() << "\n";
             return 2;

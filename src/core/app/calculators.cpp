@@ -16,6 +16,8 @@
 #include "core/urv/law_text.hpp"
 #include "core/urv/report_styles.hpp"
 #include "core/urv/urv_wizard.hpp"
+#include "core/fgts/fgts_purges.hpp"
+#include "core/fgts/progressive_interest.hpp"
 
 namespace corvana::app {
 
@@ -42,6 +44,9 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TFmanual", [](App& app) { return std::make_unique<urv::TFmanual>(app.context()); });
     registry.add("TFurv", [](App& app) { return std::make_unique<urv::TFurv>(app.context()); });
     registry.add("TFtexto", [](App& app) { return std::make_unique<urv::TFtexto>(app.context()); });
+    // FGTS calculators.
+    registry.add("TFormFGTS", [](App& app) { return std::make_unique<fgts::TFormFGTS>(app.context()); });
+    registry.add("TForm_FGTS", [](App& app) { return std::make_unique<fgts::TForm_FGTS>(app.context()); });
 }
 
 }  // namespace corvana::app

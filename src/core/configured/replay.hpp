@@ -2,6 +2,8 @@
 // "Próximo" until the last page has been computed, "Finalizar".
 #pragma once
 
+#include "core/app/replay_result.hpp"
+
 #include <filesystem>
 #include <string_view>
 
@@ -10,12 +12,7 @@
 
 namespace corvana::configured {
 
-struct ReplayResult {
-    enum Status { Written = 0, Stopped = 1, Unavailable = 2 };
-    Status status = Unavailable;
-    std::filesystem::path report;
-    std::filesystem::path backup;
-};
+using ReplayResult = app::ReplayResult;
 
 // The window a calculation file opens in by its extension ("TForm7" for .e20, "TForm_conftodos"
 // for .ex20, "TForm_conftodosII" for .ex21); empty for any other.

@@ -1,6 +1,8 @@
 // Recomputing a saved savings calculation without a window: open, "Próximo" to the end, "Finalizar".
 #pragma once
 
+#include "core/app/replay_result.hpp"
+
 #include <filesystem>
 #include <string_view>
 
@@ -9,12 +11,7 @@
 
 namespace corvana::savings {
 
-struct ReplayResult {
-    enum Status { Written = 0, Stopped = 1, Unavailable = 2 };
-    Status status = Unavailable;
-    std::filesystem::path report;  // the report written into the data folder
-    std::filesystem::path backup;  // the backup written with it
-};
+using ReplayResult = app::ReplayResult;
 
 // Opens `file` with "Abrir" of the calculator `window` of `app` (the savings calculator unless
 // told), then, in the window the file opened in, presses "Próximo" until the last page and

@@ -2,6 +2,8 @@
 // last page, "Finalizar".
 #pragma once
 
+#include "core/app/replay_result.hpp"
+
 #include <filesystem>
 
 #include "core/app/app.hpp"
@@ -9,12 +11,7 @@
 
 namespace corvana::urv {
 
-struct UrvReplayResult {
-    enum Status { Written = 0, Stopped = 1, Unavailable = 2 };
-    Status status = Unavailable;
-    std::filesystem::path report;
-    std::filesystem::path backup;
-};
+using UrvReplayResult = app::ReplayResult;
 
 // Reads `file` into the URV window with "Abrir", runs the toolbar button "Calcular" (the
 // table the file names and "urvtab.tab"), presses "Próximo" from page 0 to page 4 and then

@@ -5,6 +5,7 @@
 #include "gui/savings/savings_views.hpp"
 #include "gui/configured/configured_view.hpp"
 #include "gui/urv/urv_views.hpp"
+#include "gui/fgts/fgts_views.hpp"
 
 namespace corvana::gui {
 
@@ -29,6 +30,7 @@ void registerViews(ViewRegistry& views) {
     registerSavingsViews(views);
     registerConfiguredViews(views);
     registerUrvViews(views);
+    registerFgtsViews(views);
 }
 
 }  // namespace corvana::gui
