@@ -9,6 +9,7 @@
 #include "core/app/app.hpp"
 #include "core/app/data_folder.hpp"
 #include "core/app/scripted_ui.hpp"
+#include "core/fgts/revision_replay.hpp"
 #include "core/savings/replay.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
@@ -22,7 +23,7 @@ using namespace corvana::toolkit;
 namespace {
 
 int usage() {
-    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp|urv] "
+    std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window tjsp|tjmg|tjpr|tjpre|jf|sp|urv|revisao] "
                  "ARQUIVO [-o SAIDA]\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli formatar MASCARA VALOR\n";
@@ -65,10 +66,14 @@ int report(const std::vector<std::string>& args) {
     std::optional<std::filesystem::path> file;
     const app::Command* command = nullptr;
     bool urvWindow = false;
+    bool revisionWindow = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data-dir" && i + 1 < args.size()) {
             dataDir = args[++i];
+        } else if (a == "--window" && i + 1 < args.size() && args[i + 1] == "revisao") {
+            revisionWindow = true;
+            ++i;
         } else if (a == "--window" && i + 1 < args.size() && args[i + 1] == "urv") {
             urvWindow = true;
             ++i;
@@ -110,7 +115,14 @@ int report(const std::vector<std::string>& args) {
     app::App program(ui, options);
     if (!program.start()) return 1;
     std::filesystem::path reportFile, backupFile;
-    if (urvWindow || (command == nullptr && urv::isUrvFile(*file))) {
+    if (revisionWindow || (command == nullptr && !urvWindow && fgts::isRevisionFile(*file))) {
+        // The FGTS index revision: the menu command, "Abrir", the finishing step.
+        const auto r = fgts::replayRevision(program, ui, std::filesystem::absolute(*file));
+        if (r.status == fgts::RevisionReplayResult::Unavailable) return 2;
+        if (r.status != fgts::RevisionReplayResult::Written) return 1;
+        reportFile = r.report;
+        backupFile = r.backup;
+    } else if (urvWindow || (command == nullptr && urv::isUrvFile(*file))) {
         // The URV calculator: its own replay (its first line is also an older savings tag).
         const auto r = urv::replayUrv(program, ui, std::filesystem::absolute(*file));
         if (r.status == urv::UrvReplayResult::Unavailable) return 2;

@@ -1,6 +1,7 @@
 // The calculators this build has: one registry line each (see ModelRegistry).
 #include "core/app/app.hpp"
 #include "core/app/registry.hpp"
+#include "core/fgts/fgts_revision.hpp"
 #include "core/savings/month_yield_dialog.hpp"
 #include "core/savings/yield_override_dialog.hpp"
 #include "core/savings/sao_paulo_factors.hpp"
@@ -33,6 +34,8 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TFmanual", [](App& app) { return std::make_unique<urv::TFmanual>(app.context()); });
     registry.add("TFurv", [](App& app) { return std::make_unique<urv::TFurv>(app.context()); });
     registry.add("TFtexto", [](App& app) { return std::make_unique<urv::TFtexto>(app.context()); });
+    // FGTS index revision.
+    registry.add("TFFGTSdif", [](App& app) { return std::make_unique<fgts::TFFGTSdif>(app.context()); });
 }
 
 }  // namespace corvana::app
