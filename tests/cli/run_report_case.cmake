@@ -8,7 +8,12 @@ if(EXISTS "${CASE}/window")
   file(STRINGS "${CASE}/window" window LIMIT_COUNT 1)
   set(window_args --window ${window})
 endif()
-execute_process(COMMAND "${CLI}" report --data-dir "${WORK}/data" ${window_args} "${CASE}/calculo.e12" -o "${WORK}/relatorio.html"
+# A FGTS revision case keeps its calculation as calculo.fgtsd (opened without --window).
+set(calc "${CASE}/calculo.e12")
+if(EXISTS "${CASE}/calculo.fgtsd")
+  set(calc "${CASE}/calculo.fgtsd")
+endif()
+execute_process(COMMAND "${CLI}" report --data-dir "${WORK}/data" ${window_args} "${calc}" -o "${WORK}/relatorio.html"
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(expected_rc 0)
 if(EXISTS "${CASE}/status")
@@ -25,16 +30,17 @@ if(expected_rc EQUAL 0)
   endif()
   # The report and the backup are also in the data folder, as the window leaves them.
   if(NOT EXISTS "${WORK}/data/temp2.back" AND NOT EXISTS "${WORK}/data/tempjf.back"
-     AND NOT EXISTS "${WORK}/data/tempsp.back")
+     AND NOT EXISTS "${WORK}/data/tempsp.back" AND NOT EXISTS "${WORK}/data/temp_jfgtsdif.back")
     message(FATAL_ERROR "no backup in the data folder")
   endif()
   if(NOT EXISTS "${WORK}/data/teste.html" AND NOT EXISTS "${WORK}/data/teste2.html"
-     AND NOT EXISTS "${WORK}/data/jf.html")
+     AND NOT EXISTS "${WORK}/data/jf.html" AND NOT EXISTS "${WORK}/data/jfgtsdif.html")
     message(FATAL_ERROR "no report in the data folder")
   endif()
 else()
   if(EXISTS "${WORK}/relatorio.html" OR EXISTS "${WORK}/data/temp2.back"
-     OR EXISTS "${WORK}/data/tempjf.back" OR EXISTS "${WORK}/data/tempsp.back")
+     OR EXISTS "${WORK}/data/tempjf.back" OR EXISTS "${WORK}/data/tempsp.back"
+     OR EXISTS "${WORK}/data/temp_jfgtsdif.back")
     message(FATAL_ERROR "a stopped calculation wrote files")
   endif()
   if(err STREQUAL "")
