@@ -9,6 +9,9 @@
 #include "core/app/scripted_ui.hpp"
 #include "core/fgts/fgts_revision.hpp"
 #include "core/fgts/revision_replay.hpp"
+#include "core/toolkit/text_file.hpp"
+
+#include <memory>
 
 #ifndef CORVANA_SAMPLE_DIR
 #define CORVANA_SAMPLE_DIR "data/sample"
@@ -74,5 +77,56 @@ void BM_RevisionFinishing(benchmark::State& state) {
     for (auto _ : state) f.finalizar();
 }
 BENCHMARK(BM_RevisionFinishing)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The parts of the finishing step, to see where its time goes.
+struct OpenWindow {
+    app::ScriptedUi ui;
+    std::unique_ptr<app::App> program;
+    fgts::TFFGTSdif* f = nullptr;
+    explicit OpenWindow(const BenchFolder& folder) {
+        app::AppOptions options;
+        options.dataDir = folder.dir;
+        program = std::make_unique<app::App>(ui, options);
+        program->start();
+        f = program->modelAs<fgts::TFFGTSdif>(fgts::TFFGTSdif::kClassName);
+        f->AbrirClick(folder.calc);
+        f->finalizar();
+    }
+};
+
+void BM_RevisionRecalc(benchmark::State& state) {
+    static BenchFolder folder;
+    OpenWindow w(folder);
+    for (auto _ : state) w.f->recalc();
+}
+BENCHMARK(BM_RevisionRecalc)->Unit(benchmark::kMillisecond);
+
+void BM_RevisionInterest(benchmark::State& state) {
+    static BenchFolder folder;
+    OpenWindow w(folder);
+    for (auto _ : state) w.f->aplicarjuros();
+}
+BENCHMARK(BM_RevisionInterest)->Unit(benchmark::kMillisecond);
+
+void BM_RevisionReportLines(benchmark::State& state) {
+    static BenchFolder folder;
+    OpenWindow w(folder);
+    for (auto _ : state) benchmark::DoNotOptimize(w.f->reportLines());
+}
+BENCHMARK(BM_RevisionReportLines)->Unit(benchmark::kMillisecond);
+
+void BM_RevisionFiles(benchmark::State& state) {
+    static BenchFolder folder;
+    OpenWindow w(folder);
+    for (auto _ : state) {
+        w.f->salvarx();
+        toolkit::writeLines(w.f->reportPath(), w.f->reportLines());
+    }
+}
+BENCHMARK(BM_RevisionFiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace

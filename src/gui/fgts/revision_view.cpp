@@ -241,6 +241,7 @@ QWidget* RevisionView::buildGridsPage() {
     combo2_ = new QComboBox(page);
     combo2_->setObjectName("ComboBox2");
     combo2_->setEditable(true);
+    for (auto* box : {combo1_, combo2_}) box->setMinimumContentsLength(10);
     auto* help3 = button("Button4", "?", page);
     top->addWidget(label8_);
     top->addSpacing(12);
@@ -267,8 +268,9 @@ QWidget* RevisionView::buildGridsPage() {
 
     auto* grids = new QHBoxLayout;
     svaloresView_ = table(&m_.svalores, "svalores", {0, 1}, {}, &svalores_);
-    svaloresView_->horizontalHeader()->setDefaultSectionSize(96);
-    svaloresView_->setMinimumWidth(410);
+    svaloresView_->horizontalHeader()->setDefaultSectionSize(86);
+    svaloresView_->horizontalHeader()->setStretchLastSection(false);
+    svaloresView_->setMinimumWidth(420);
     svalores_->setCellEdited([this](int col, int row) {
         const std::string text = m_.svalores.cell(col, row);
         run([this, col, row, text] { m_.svaloresSetEditText(col, row, text); });

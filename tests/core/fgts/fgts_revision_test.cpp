@@ -94,6 +94,18 @@ TEST_F(Revision, MenuCommandLoadsTablesAndListsOnce) {
     EXPECT_FALSE(f->startChoiceShown());
     put("abre.tab", {"x"});
     EXPECT_TRUE(f->startChoiceShown());
+    // The hidden "FGTS" command switches editing on and leaves the buttons and the page alone.
+    ASSERT_TRUE(run([&] { f->SpeedButton2Click(); }));
+    const app::Command* hidden = nullptr;
+    for (const auto& c : app::commandTable())
+        if (c.caption == "FGTS" && c.window == "TFFGTSdif") hidden = &c;
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_TRUE(hidden->hidden);
+    ASSERT_TRUE(program->run(*hidden));
+    EXPECT_EQ(ui.editingMode, std::optional<bool>(true));
+    EXPECT_EQ(f->page, 1);
+    EXPECT_TRUE(f->anteriorEnabled);
+    EXPECT_EQ(f->svalores.cell(2, 1), "1.000,00");
 }
 
 TEST_F(Revision, RecalcOpensBothBalancesAndCompoundsTheIndex) {
