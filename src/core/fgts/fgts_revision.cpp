@@ -390,14 +390,12 @@ void TFFGTSdif::DiarioClick() {
     urv::DailyLayout layout;
     layout.sdiaHeaders = {"Data do Crédito", "Depósito", "Saques", "Obs."};
     layout.sprintHeaders = {"Data do Crédito", "Data do Depósito", "Competência", "Depósito", "Saques", "Obs."};
-    layout.from = ComboBox2;
-    layout.to = ComboBox1;
-    // The days are listed from the first day of an initial month given as "mm/yyyy".
-    if (const auto d = listDate(ComboBox2)) layout.from = toolkit::DateToStr(*d);
-    const auto first = listDate(ComboBox2);
-    const bool due = first && listDate(ComboBox1);
+    // The days run from the initial to the final date; a month "mm/yyyy" counts from its first day.
+    const auto from = listDate(ComboBox2), to = listDate(ComboBox1);
+    if (from) layout.from = toolkit::DateToStr(*from);
+    if (to) layout.to = toolkit::DateToStr(*to);
+    manual_->abrir(*this, layout, from && to);
     close();
-    manual_->abrir(*this, layout, due);
 }
 
 void TFFGTSdif::entriesSent() {

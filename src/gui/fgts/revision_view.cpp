@@ -74,7 +74,7 @@ RevisionView::RevisionView(app::App& app, fgts::TFFGTSdif& model, QWidget* paren
     : SavingsView(app, parent), m_(model) {
     setObjectName(q(model.className()));
     setWindowTitle(q(model.caption()));
-    resize(1060, 660);
+    resize(1240, 680);
     auto* layout = new QVBoxLayout(this);
     pages_ = new QStackedWidget(this);
     pages_->setObjectName("PageControl1");
