@@ -152,7 +152,12 @@ bool TFFGTSdif::loadTables(const std::string& revision, const std::string& input
                            RevisionTables which) {
     const auto rev = ctx_.file(revision);
     if (!isFile(rev)) return false;
+    // A new calculation: nothing of the grids before stays (a missing table leaves them).
     StringGrid s = sfgts, v = svalores;
+    s.clear();
+    v.clear();
+    s.setRowCount(2);
+    v.setRowCount(2);
     toolkit::LoadFromFile(rev, s);
     const auto in = ctx_.file(input);
     if (isFile(in)) toolkit::LoadFromFile(in, v);
@@ -167,8 +172,6 @@ bool TFFGTSdif::loadTables(const std::string& revision, const std::string& input
 }
 
 void TFFGTSdif::loadInpc() {
-    sfgts.setRowCount(2);
-    svalores.setRowCount(2);
     if (RJan)
         loadTables("fgtsdifz.tab", "fgtsdifx.tab", RevisionTables::InpcJan1999);
     else

@@ -106,6 +106,11 @@ TEST_F(Revision, MenuCommandLoadsTablesAndListsOnce) {
     EXPECT_EQ(f->page, 1);
     EXPECT_TRUE(f->anteriorEnabled);
     EXPECT_EQ(f->svalores.cell(2, 1), "1.000,00");
+    // A missing table is skipped: the grids keep what they had.
+    std::filesystem::remove(dir / "ipcaez.tab");
+    ASSERT_TRUE(run([&] { f->Button7Click(); }));
+    EXPECT_EQ(f->sfgts.rowCount(), 4);
+    EXPECT_EQ(f->svalores.cell(2, 1), "1.000,00");
 }
 
 TEST_F(Revision, RecalcOpensBothBalancesAndCompoundsTheIndex) {
