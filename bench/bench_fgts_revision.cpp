@@ -29,7 +29,8 @@ struct BenchFolder {
     BenchFolder() {
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
-        for (const char* t : {"fgtsdifz.tab", "fgtsdifx.tab", "fgtsdifj.tab", "fgtsdifxj.tab", "abre.tab", "font.ini"})
+        for (const char* t : {"fgtsdifz.tab", "fgtsdifx.tab", "fgtsdifj.tab", "fgtsdifxj.tab",
+                              "abre.tab", "font.ini"})
             std::filesystem::copy_file(std::filesystem::path(CORVANA_SAMPLE_DIR) / t, dir / t);
         app::ScriptedUi ui;
         app::AppOptions options;

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     urv::TFmanual manual(ctx);
     urv::TFcab cab;
     fgts::TFFGTSdif form(ctx, manual, cab);
-    const std::string text = toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        toolkit::decodeText(std::string(reinterpret_cast<const char*>(data), size));
     const auto lines = toolkit::splitLines(text);
     bool read = false;
     app::runCommand(ui, [&] { read = form.readFile(lines, false); });

@@ -91,7 +91,8 @@ std::string monthlyRate(const std::string& yearly) {
     return toolkit::formatfloatx(kRate4, (std::pow(1 + y / 100, 1.0L / 12) - 1) * 100) + "%";
 }
 
-TFFGTSdif::TFFGTSdif(app::SharedContext& ctx) : WindowModel(kClassName, "Diferenças do FGTS"), ctx_(ctx) {}
+TFFGTSdif::TFFGTSdif(app::SharedContext& ctx)
+    : WindowModel(kClassName, "Diferenças do FGTS"), ctx_(ctx) {}
 
 TFFGTSdif::TFFGTSdif(app::SharedContext& ctx, urv::TFmanual& manual, urv::TFcab& cab)
     : TFFGTSdif(ctx) {
@@ -104,7 +105,9 @@ void TFFGTSdif::wire(app::App& app) {
     cab_ = app.modelAs<urv::TFcab>(urv::TFcab::kClassName);
 }
 
-bool TFFGTSdif::startChoiceShown() const { return isFile(ctx_.file("abre.tab")); }
+bool TFFGTSdif::startChoiceShown() const {
+    return isFile(ctx_.file("abre.tab"));
+}
 
 void TFFGTSdif::guarded(const std::function<void()>& step) {
     const RevisionState before = *this;
@@ -200,7 +203,9 @@ void TFFGTSdif::Button7Click() {
     loadTables("ipcaez.tab", "ipcaez.tab", RevisionTables::IpcaE);
 }
 
-void TFFGTSdif::Button10Click() { salvarx(); }
+void TFFGTSdif::Button10Click() {
+    salvarx();
+}
 
 bool TFFGTSdif::typedValues() const {
     for (int r = 1; r < svalores.rowCount(); ++r)
@@ -216,7 +221,8 @@ void TFFGTSdif::SpeedButton2Click() {
     // The INPC tables of the chosen start replace only an INPC grid of the other start that
     // holds no typed value; a grid from "Novo IPCA-E", from a file or typed over stays.
     const RevisionTables wanted = RJan ? RevisionTables::InpcJan1999 : RevisionTables::InpcFeb1991;
-    const bool inpc = tables == RevisionTables::InpcJan1999 || tables == RevisionTables::InpcFeb1991;
+    const bool inpc =
+        tables == RevisionTables::InpcJan1999 || tables == RevisionTables::InpcFeb1991;
     if (tables == RevisionTables::None || (inpc && tables != wanted && !typedValues())) loadInpc();
     page = 1;
     anteriorEnabled = true;
@@ -230,7 +236,9 @@ void TFFGTSdif::SpeedButton1Click() {
     proximoEnabled = true;
 }
 
-void TFFGTSdif::SpeedButton4Click() { close(); }
+void TFFGTSdif::SpeedButton4Click() {
+    close();
+}
 
 void TFFGTSdif::CtaxaChange(const std::string& text) {
     Ctaxa = text;
@@ -277,10 +285,16 @@ void TFFGTSdif::JurmenClick(bool checked) {
     if (!checked) C2002 = false;
 }
 
-void TFFGTSdif::dtacitacaoEnter() { dtacitacao = urv::dateBoxEntered(dtacitacao); }
-void TFFGTSdif::dtacitacaoExit() { dtacitacao = urv::dateBoxLeft(dtacitacao); }
+void TFFGTSdif::dtacitacaoEnter() {
+    dtacitacao = urv::dateBoxEntered(dtacitacao);
+}
+void TFFGTSdif::dtacitacaoExit() {
+    dtacitacao = urv::dateBoxLeft(dtacitacao);
+}
 
-void TFFGTSdif::EqChange(const std::string& text) { Eq = toolkit::formatafloat(urv::kMoney, text); }
+void TFFGTSdif::EqChange(const std::string& text) {
+    Eq = toolkit::formatafloat(urv::kMoney, text);
+}
 
 void TFFGTSdif::HelpClick(int which) {
     if (which >= 0 && which < 4) ctx_.ui->showMessage(kHelpTexts[which]);
@@ -296,9 +310,13 @@ void TFFGTSdif::recalc() {
         const Real divisor = month == "06/1993" ? 1000 : month == "05/1994" ? 2750 : 1;
         const Real d = N(g.cell(2, r)) - N(g.cell(3, r));
         g.setCell(4, r, money((r == 1 ? d : d + N(g.cell(7, r - 1))) / divisor));
-        g.setCell(7, r, money((N(g.cell(6, r)) / 100 + 1) * (N(g.cell(5, r)) / 100 + 1) * N(g.cell(4, r))));
+        g.setCell(
+            7, r,
+            money((N(g.cell(6, r)) / 100 + 1) * (N(g.cell(5, r)) / 100 + 1) * N(g.cell(4, r))));
         g.setCell(8, r, money((r == 1 ? d : d + N(g.cell(11, r - 1))) / divisor));
-        g.setCell(11, r, money((N(g.cell(10, r)) / 100 + 1) * (N(g.cell(9, r)) / 100 + 1) * N(g.cell(8, r))));
+        g.setCell(
+            11, r,
+            money((N(g.cell(10, r)) / 100 + 1) * (N(g.cell(9, r)) / 100 + 1) * N(g.cell(8, r))));
         g.setCell(12, r, money(N(g.cell(11, r)) - N(g.cell(7, r))));
         // The difference in Reais: positive differences of the older currencies converted.
         if (const auto m = rowMonth(g, r); m && N(g.cell(12, r)) > 0) {
@@ -366,7 +384,8 @@ void TFFGTSdif::finalizar() {
         if (!has(Eq)) return ctx_.ui->showMessage("Digite o valor dos juros");
     }
     if (!has(ComboBox1)) return ctx_.ui->showMessage("Preencha o campo \"Data Final do Cálculo\"");
-    if (!has(ComboBox2)) return ctx_.ui->showMessage("Preencha o campo \"Data Inicial do Cálculo\"");
+    if (!has(ComboBox2))
+        return ctx_.ui->showMessage("Preencha o campo \"Data Inicial do Cálculo\"");
     if (chosenDate(ComboBox2) > chosenDate(ComboBox1))
         return ctx_.ui->showMessage(
             "A \"Data Inicial do Cálculo\" não pode ser maior que a \"Data Final do Cálculo\"");
@@ -392,7 +411,8 @@ void TFFGTSdif::DiarioClick() {
     if (manual_ == nullptr) return;
     urv::DailyLayout layout;
     layout.sdiaHeaders = {"Data do Crédito", "Depósito", "Saques", "Obs."};
-    layout.sprintHeaders = {"Data do Crédito", "Data do Depósito", "Competência", "Depósito", "Saques", "Obs."};
+    layout.sprintHeaders = {"Data do Crédito", "Data do Depósito", "Competência",
+                            "Depósito",        "Saques",           "Obs."};
     // The days run from the initial to the final date; a month "mm/yyyy" counts from its first day.
     const auto from = listDate(ComboBox2), to = listDate(ComboBox1);
     if (from) layout.from = toolkit::DateToStr(*from);
@@ -407,8 +427,12 @@ void TFFGTSdif::entriesSent() {
     show();
 }
 
-void TFFGTSdif::writeBackup() { salvarx(); }
+void TFFGTSdif::writeBackup() {
+    salvarx();
+}
 
-void TFFGTSdif::showOwner() { show(); }
+void TFFGTSdif::showOwner() {
+    show();
+}
 
 }  // namespace corvana::fgts

@@ -29,7 +29,7 @@ struct RevisionState {
     bool anteriorEnabled = false, proximoEnabled = true, finalizarEnabled = false;
     bool visible = false;
     std::string Label7 = "Cálculo baseado em INPC";  // also Label8 on page 1
-    std::vector<std::string> Memo1;                   // report head lines
+    std::vector<std::string> Memo1;                  // report head lines
 
     // "Juros Moratórios (opcional) "
     bool Caplijur = false;
@@ -59,7 +59,7 @@ struct RevisionState {
 };
 
 class TFFGTSdif : public app::WindowModel, public RevisionState, public urv::DailyEntriesOwner {
-public:
+  public:
     static constexpr const char* kClassName = "TFFGTSdif";
     static constexpr const char* kBackup = "temp_jfgtsdif.back";
     static constexpr const char* kReport = "jfgtsdif.html";
@@ -83,18 +83,18 @@ public:
     void close();
 
     // Buttons and fields.
-    void Button1Click();   // "Novo INPC"
-    void Button7Click();   // "Novo IPCA-E"
-    void Button10Click();  // "Criar Backup"
+    void Button1Click();       // "Novo INPC"
+    void Button7Click();       // "Novo IPCA-E"
+    void Button10Click();      // "Criar Backup"
     void SpeedButton1Click();  // "Anterior"
     void SpeedButton2Click();  // "Próximo"
     void SpeedButton3Click();  // "Finalizar"
     void SpeedButton4Click();  // "Fechar"
     void SalvarClick();        // "Salvar"
     void AbrirClick(const std::optional<std::filesystem::path>& file = std::nullopt);  // "Abrir"
-    void AbrirBackupClick();   // "Abrir Backup"
-    void RepetirClick();       // "Repetir"
-    void DiarioClick();        // "Lançar valores diariamente"
+    void AbrirBackupClick();  // "Abrir Backup"
+    void RepetirClick();      // "Repetir"
+    void DiarioClick();       // "Lançar valores diariamente"
     void CtaxaChange(const std::string& text);
     // A cell of `svalores` was edited (the view has already put the text in).
     void svaloresSetEditText(int col, int row, const std::string& text);
@@ -131,7 +131,7 @@ public:
     bool sendDays(urv::TFmanual& w) override;
     bool buildSummary(urv::TFmanual& w) override;
 
-private:
+  private:
     app::SharedContext& ctx_;
     urv::TFmanual* manual_ = nullptr;
     urv::TFcab* cab_ = nullptr;

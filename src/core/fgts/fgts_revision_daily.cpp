@@ -18,7 +18,9 @@ namespace {
 
 // A deposit made in month M is credited (JAM) in month M + 1: the month of the credit date
 // that carries a day's entries.
-std::string creditMonth(const Date& day) { return toolkit::DateToMonth(toolkit::IncMonth(day, 1)); }
+std::string creditMonth(const Date& day) {
+    return toolkit::DateToMonth(toolkit::IncMonth(day, 1));
+}
 
 std::string trimmed(const std::string& s) {
     const auto b = s.find_first_not_of(" \t");
@@ -28,8 +30,12 @@ std::string trimmed(const std::string& s) {
 
 // The row of the input grid whose credit date falls in the month; 0 when there is none.
 // A grid laid out by the URV calculator has no withdrawal column (its column 2 is the note).
-int withdrawalColumn(const StringGrid& sdia) { return sdia.cell(2, 0) == "Saques" ? 2 : -1; }
-std::string cellOr(const StringGrid& g, int col, int row) { return col < 0 ? std::string() : g.cell(col, row); }
+int withdrawalColumn(const StringGrid& sdia) {
+    return sdia.cell(2, 0) == "Saques" ? 2 : -1;
+}
+std::string cellOr(const StringGrid& g, int col, int row) {
+    return col < 0 ? std::string() : g.cell(col, row);
+}
 
 int rowOfCreditMonth(const StringGrid& v, const std::string& month) {
     for (int r = 1; r < v.rowCount(); ++r) {
@@ -71,7 +77,8 @@ bool TFFGTSdif::sendDays(urv::TFmanual& w) {
         const auto credit = listDate(v.cell(0, r));
         if (!credit) continue;
         const Date monthStart{credit->year, credit->month, 1};
-        const Date firstCredit{toolkit::IncMonth(first, 1).year, toolkit::IncMonth(first, 1).month, 1};
+        const Date firstCredit{toolkit::IncMonth(first, 1).year, toolkit::IncMonth(first, 1).month,
+                               1};
         const Date lastCredit{toolkit::IncMonth(last, 1).year, toolkit::IncMonth(last, 1).month, 1};
         if (monthStart < firstCredit || monthStart > lastCredit) continue;
         const std::string month = toolkit::DateToMonth(*credit);
@@ -107,7 +114,8 @@ bool TFFGTSdif::buildSummary(urv::TFmanual& w) {
     g.clear();
     g.setColCount(6);
     g.setRowCount(1);
-    g.setRow(0, {"Data do Crédito", "Data do Depósito", "Competência", "Depósito", "Saques", "Obs."});
+    g.setRow(0,
+             {"Data do Crédito", "Data do Depósito", "Competência", "Depósito", "Saques", "Obs."});
     int k = 0;
     for (int i = 1; i < sdia.rowCount(); ++i) {
         if (!has(sdia.cell(1, i)) && !has(cellOr(sdia, wc, i))) continue;

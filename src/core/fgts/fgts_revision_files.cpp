@@ -16,7 +16,9 @@ using toolkit::StringGrid;
 
 namespace {
 
-const char* flag(bool on) { return on ? "true" : "false"; }
+const char* flag(bool on) {
+    return on ? "true" : "false";
+}
 
 // Every row, the header row 0 included, after its row count.
 void addGrid(std::vector<std::string>& lines, const StringGrid& g) {
@@ -32,7 +34,8 @@ void readRows(toolkit::LayoutReader& in, const std::vector<std::string>& lines, 
     const toolkit::Real n = urv::N(count);
     if (!(n >= 1) || n > 100000) throw toolkit::LayoutReader::damaged();
     const int rows = static_cast<int>(n);
-    if (lines.size() - in.position() < static_cast<size_t>(rows)) throw toolkit::LayoutReader::damaged();
+    if (lines.size() - in.position() < static_cast<size_t>(rows))
+        throw toolkit::LayoutReader::damaged();
     g.setRowCount(rows);
     for (int r = 0; r < rows; ++r) toolkit::rowFromCommaText(g, r, in.next());
 }
@@ -42,7 +45,8 @@ bool isFile(const std::filesystem::path& p) {
     return std::filesystem::is_regular_file(p, ec);
 }
 
-const std::vector<std::string> kVersions = {"Vers 1.3", "Vers 1.4", "Vers 1.5", "Vers 1.6", "Vers 1.7"};
+const std::vector<std::string> kVersions = {"Vers 1.3", "Vers 1.4", "Vers 1.5", "Vers 1.6",
+                                            "Vers 1.7"};
 
 }  // namespace
 
@@ -73,7 +77,9 @@ std::vector<std::string> TFFGTSdif::fileLines() const {
     return lines;
 }
 
-void TFFGTSdif::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
+void TFFGTSdif::salvarx() {
+    toolkit::writeLines(backupPath(), fileLines());
+}
 
 bool TFFGTSdif::readFile(const std::vector<std::string>& lines, bool abrir) {
     const std::string tag = lines.empty() ? std::string() : lines.front();
@@ -145,14 +151,16 @@ void TFFGTSdif::AbrirClick(const std::optional<std::filesystem::path>& file) {
     const auto chosen = file ? file : ctx_.ui->chooseOpenFile(kFilter, kExt);
     if (!chosen) return;
     if (!readFile(toolkit::readLines(*chosen), true))
-        ctx_.ui->showMessage("Este arquivo não é um cálculo das Diferenças do FGTS (Vers 1.3 a Vers 1.7)");
+        ctx_.ui->showMessage(
+            "Este arquivo não é um cálculo das Diferenças do FGTS (Vers 1.3 a Vers 1.7)");
 }
 
 void TFFGTSdif::AbrirBackupClick() {
     const auto path = backupPath();
     if (!isFile(path)) return;
     if (!readFile(toolkit::readLines(path), false))
-        ctx_.ui->showMessage("Este arquivo não é um cálculo das Diferenças do FGTS (Vers 1.3 a Vers 1.7)");
+        ctx_.ui->showMessage(
+            "Este arquivo não é um cálculo das Diferenças do FGTS (Vers 1.3 a Vers 1.7)");
 }
 
 void TFFGTSdif::SalvarClick() {
@@ -164,8 +172,9 @@ void TFFGTSdif::SalvarClick() {
     try {
         toolkit::writeFileAtomic(*target, toolkit::readFileBytes(source));
     } catch (const toolkit::Error&) {
-        ctx_.ui->showMessage("Erro ao copiar " + std::filesystem::path(source).make_preferred().string() +
-                             " para " + target->string());
+        ctx_.ui->showMessage("Erro ao copiar " +
+                             std::filesystem::path(source).make_preferred().string() + " para " +
+                             target->string());
     }
 }
 

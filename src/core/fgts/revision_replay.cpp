@@ -10,11 +10,13 @@ namespace corvana::fgts {
 
 bool isRevisionFile(const std::filesystem::path& file) {
     std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return ext == ".fgtsd" || file.filename() == TFFGTSdif::kBackup;
 }
 
-RevisionReplayResult replayRevision(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file) {
+RevisionReplayResult replayRevision(app::App& app, app::ScriptedUi& ui,
+                                    const std::filesystem::path& file) {
     RevisionReplayResult result;
     auto* form = app.modelAs<TFFGTSdif>(TFFGTSdif::kClassName);
     const app::Command* open = nullptr;

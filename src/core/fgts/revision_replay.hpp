@@ -17,7 +17,8 @@ struct RevisionReplayResult {
 
 // Runs "Revisão TR X INPC ou IPCA-E" (tables loaded, date lists filled), reads `file` with
 // "Abrir" and runs the finishing step. A message on the way stops the run.
-RevisionReplayResult replayRevision(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file);
+RevisionReplayResult replayRevision(app::App& app, app::ScriptedUi& ui,
+                                    const std::filesystem::path& file);
 
 // Whether a file opens in the revision window when no window is named: the extension ".fgtsd"
 // or the backup's name.

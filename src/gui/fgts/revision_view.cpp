@@ -27,8 +27,12 @@ namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& t) { return t.toStdString(); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& t) {
+    return t.toStdString();
+}
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -100,16 +104,20 @@ RevisionView::RevisionView(app::App& app, fgts::TFFGTSdif& model, QWidget* paren
     for (auto* b : {anterior_, proximo_, finalizar_, fechar}) bar->addWidget(b);
     layout->addLayout(bar);
     connect(abrir, &QPushButton::clicked, this, [this] { run([this] { m_.AbrirClick(); }); });
-    connect(backup, &QPushButton::clicked, this, [this] { run([this] { m_.AbrirBackupClick(); }); });
+    connect(backup, &QPushButton::clicked, this,
+            [this] { run([this] { m_.AbrirBackupClick(); }); });
     connect(salvar, &QPushButton::clicked, this, [this] { run([this] { m_.SalvarClick(); }); });
-    connect(anterior_, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton1Click(); }); });
-    connect(proximo_, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton2Click(); }); });
+    connect(anterior_, &QPushButton::clicked, this,
+            [this] { run([this] { m_.SpeedButton1Click(); }); });
+    connect(proximo_, &QPushButton::clicked, this,
+            [this] { run([this] { m_.SpeedButton2Click(); }); });
     connect(finalizar_, &QPushButton::clicked, this, [this] {
         // A cell editor still open hands its text over first (the active control is cleared).
         setFocus();
         run([this] { m_.SpeedButton3Click(); });
     });
-    connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton4Click(); }); });
+    connect(fechar, &QPushButton::clicked, this,
+            [this] { run([this] { m_.SpeedButton4Click(); }); });
     refresh();
 }
 
@@ -174,10 +182,14 @@ QWidget* RevisionView::buildOptionsPage() {
     connect(caplijur_, &QCheckBox::toggled, this, [this](bool on) {
         if (!refreshing_) m_.Caplijur = on;
     });
-    connect(jurmen_, &QCheckBox::clicked, this, [this](bool on) { run([this, on] { m_.JurmenClick(on); }); });
-    connect(c2002_, &QCheckBox::clicked, this, [this](bool on) { run([this, on] { m_.C2002Click(on); }); });
-    connect(eq_, &QLineEdit::textEdited, this, [this](const QString& t) { run([this, t] { m_.EqChange(s(t)); }); });
-    connect(dtacitacao_, &QLineEdit::textEdited, this, [this](const QString& t) { m_.dtacitacao = s(t); });
+    connect(jurmen_, &QCheckBox::clicked, this,
+            [this](bool on) { run([this, on] { m_.JurmenClick(on); }); });
+    connect(c2002_, &QCheckBox::clicked, this,
+            [this](bool on) { run([this, on] { m_.C2002Click(on); }); });
+    connect(eq_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { run([this, t] { m_.EqChange(s(t)); }); });
+    connect(dtacitacao_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { m_.dtacitacao = s(t); });
     connect(help1, &QPushButton::clicked, this, [this] { run([this] { m_.HelpClick(1); }); });
     grid->addWidget(juros, 2, 0);
 
@@ -275,7 +287,8 @@ QWidget* RevisionView::buildGridsPage() {
         const std::string text = m_.svalores.cell(col, row);
         run([this, col, row, text] { m_.svaloresSetEditText(col, row, text); });
     });
-    sfgtsView_ = table(&m_.sfgts, "sfgts", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, {}, &sfgts_);
+    sfgtsView_ = table(&m_.sfgts, "sfgts", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15},
+                       {}, &sfgts_);
     sfgtsView_->horizontalHeader()->setDefaultSectionSize(96);
     grids->addWidget(svaloresView_);
     grids->addWidget(sfgtsView_, 1);
@@ -365,9 +378,10 @@ void RevisionView::hideEvent(QHideEvent* event) {
 }
 
 void registerRevisionViews(ViewRegistry& views) {
-    views.add(fgts::TFFGTSdif::kClassName, [](app::App& app, app::WindowModel& m, QWidget* parent) -> QWidget* {
-        return new RevisionView(app, static_cast<fgts::TFFGTSdif&>(m), parent);
-    });
+    views.add(fgts::TFFGTSdif::kClassName,
+              [](app::App& app, app::WindowModel& m, QWidget* parent) -> QWidget* {
+                  return new RevisionView(app, static_cast<fgts::TFFGTSdif&>(m), parent);
+              });
 }
 
 }  // namespace corvana::gui

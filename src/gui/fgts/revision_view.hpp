@@ -14,17 +14,17 @@ void registerRevisionViews(ViewRegistry& views);
 
 class RevisionView : public SavingsView {
     Q_OBJECT
-public:
+  public:
     RevisionView(app::App& app, fgts::TFFGTSdif& model, QWidget* parent);
     ~RevisionView() override;
     void refresh() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     fgts::TFFGTSdif& m_;
     QStackedWidget* pages_;
     QLabel *label7_, *label8_;

@@ -18,7 +18,8 @@ using toolkit::StringGrid;
 
 const std::string kHead =
     "Data do Crédito\tCompetência\t(a) Depósito\t(b) Saques\t(c) Saldo base TR\t(d) Juros\t(e) TR\t"
-    "(f) Saldo corrigido TR\t(g) Saldo base INPC\t(h) Juros\t(i) INPC\t(j) Saldo corrigido INPC\t(l) Diferença (j-f)";
+    "(f) Saldo corrigido TR\t(g) Saldo base INPC\t(h) Juros\t(i) INPC\t(j) Saldo corrigido "
+    "INPC\t(l) Diferença (j-f)";
 
 // A revision row of a table: credit date, competence, TR and index of the month (rates 0).
 std::string row(const std::string& credit, const std::string& month, const std::string& tr,
@@ -27,7 +28,7 @@ std::string row(const std::string& credit, const std::string& month, const std::
 }
 
 class Revision : public ::testing::Test {
-protected:
+  protected:
     corvana::testing::TempDir dir;
     app::ScriptedUi ui;
     std::unique_ptr<app::App> program;
@@ -37,15 +38,20 @@ protected:
         toolkit::writeLines(dir / name, lines);
     }
     void SetUp() override {
-        put("fgtsdifz.tab", {kHead, row("10/01/2002", "11/2001", "0", "1,00"), row("10/02/2002", "12/2001", "0", "1,00"),
-                             row("10/03/2002", "01/2002", "0", "1,00")});
-        put("fgtsdifx.tab", {"Data do Crédito\tData do Depósito\tDepósito\tSaques", "10/01/2002\t07/12/2001\t\t",
-                             "10/02/2002\t07/01/2002\t\t", "10/03/2002\t07/02/2002\t\t"});
-        put("fgtsdifj.tab", {kHead, row("10/07/1993", "05/1993", "0", "1,00"), row("10/08/1993", "06/1993", "0", "0"),
-                             row("10/07/1994", "05/1994", "0", "0")});
-        put("fgtsdifxj.tab", {"Data do Crédito\tData do Depósito\tDepósito\tSaques", "10/07/1993\t07/06/1993\t\t",
-                              "10/08/1993\t07/07/1993\t\t", "10/07/1994\t07/06/1994\t\t"});
-        put("ipcaez.tab", {kHead, row("10/01/2002", "11/2001", "0", "2,00"), row("10/02/2002", "12/2001", "0", "2,00")});
+        put("fgtsdifz.tab",
+            {kHead, row("10/01/2002", "11/2001", "0", "1,00"),
+             row("10/02/2002", "12/2001", "0", "1,00"), row("10/03/2002", "01/2002", "0", "1,00")});
+        put("fgtsdifx.tab",
+            {"Data do Crédito\tData do Depósito\tDepósito\tSaques", "10/01/2002\t07/12/2001\t\t",
+             "10/02/2002\t07/01/2002\t\t", "10/03/2002\t07/02/2002\t\t"});
+        put("fgtsdifj.tab",
+            {kHead, row("10/07/1993", "05/1993", "0", "1,00"),
+             row("10/08/1993", "06/1993", "0", "0"), row("10/07/1994", "05/1994", "0", "0")});
+        put("fgtsdifxj.tab",
+            {"Data do Crédito\tData do Depósito\tDepósito\tSaques", "10/07/1993\t07/06/1993\t\t",
+             "10/08/1993\t07/07/1993\t\t", "10/07/1994\t07/06/1994\t\t"});
+        put("ipcaez.tab", {kHead, row("10/01/2002", "11/2001", "0", "2,00"),
+                           row("10/02/2002", "12/2001", "0", "2,00")});
         app::AppOptions o;
         o.dataDir = dir.path();
         o.version = "1.0.0.0";
@@ -118,7 +124,8 @@ TEST_F(Revision, RecalcOpensBothBalancesAndCompoundsTheIndex) {
     type(2, 1, "1.000,00");
     EXPECT_EQ(cols(1, {2, 3, 4, 7, 8, 11, 12}),
               (V{"1.000,00", "0,00", "1.000,00", "1.000,00", "1.000,00", "1.010,00", "10,00"}));
-    EXPECT_EQ(cols(2, {4, 7, 8, 11, 12}), (V{"1.000,00", "1.000,00", "1.010,00", "1.020,10", "20,10"}));
+    EXPECT_EQ(cols(2, {4, 7, 8, 11, 12}),
+              (V{"1.000,00", "1.000,00", "1.010,00", "1.020,10", "20,10"}));
     EXPECT_EQ(cols(3, {11, 12}), (V{"1.030,30", "30,30"}));
     // A withdrawal larger than the balance leaves it negative; nothing stops it.
     type(3, 2, "3.000,00");
@@ -200,11 +207,23 @@ TEST_F(Revision, FinishingChecksStopAndLeaveTheWindow) {
         std::function<void()> set;
         const char* message;
     } cases[] = {
-        {[&] { f->Caplijur = true; f->dtacitacao = "__/__/____"; }, "Digite a data da Citação"},
-        {[&] { f->Caplijur = true; f->dtacitacao = "10/01/2002"; f->Eq = ""; }, "Digite o valor dos juros"},
+        {[&] {
+             f->Caplijur = true;
+             f->dtacitacao = "__/__/____";
+         },
+         "Digite a data da Citação"},
+        {[&] {
+             f->Caplijur = true;
+             f->dtacitacao = "10/01/2002";
+             f->Eq = "";
+         },
+         "Digite o valor dos juros"},
         {[&] { f->ComboBox1 = ""; }, "Preencha o campo \"Data Final do Cálculo\""},
         {[&] { f->ComboBox2 = ""; }, "Preencha o campo \"Data Inicial do Cálculo\""},
-        {[&] { f->ComboBox2 = "10/03/2002"; f->ComboBox1 = "10/02/2002"; },
+        {[&] {
+             f->ComboBox2 = "10/03/2002";
+             f->ComboBox1 = "10/02/2002";
+         },
          "A \"Data Inicial do Cálculo\" não pode ser maior que a \"Data Final do Cálculo\""},
     };
     for (const auto& c : cases) {
@@ -308,7 +327,8 @@ TEST_F(Revision, FileRoundTripThroughBothReaders) {
 }
 
 TEST_F(Revision, OlderVersionsAndDamagedFiles) {
-    put("fgtsdif.tab", {kHead, row("10/05/2000", "03/2000", "0", "0"), row("10/06/2000", "04/2000", "0", "0")});
+    put("fgtsdif.tab",
+        {kHead, row("10/05/2000", "03/2000", "0", "0"), row("10/06/2000", "04/2000", "0", "0")});
     open();
     f->ComboBox2 = "07/12/2001";
     f->C2002 = true;
@@ -316,7 +336,10 @@ TEST_F(Revision, OlderVersionsAndDamagedFiles) {
     const auto file = dir / "velho.fgtsd";
     const std::string grid = "3\r\n" + toolkit::toCommaText({"Data", "Mes"}) +
                              "\r\n10/05/2000,03/2000,\"5,00\"\r\n10/06/2000,04/2000,,\"1,00\"\r\n";
-    corvana::testing::writeBytes(file, "Vers 1.3\r\n10/06/2000\r\ncab\r\n__/__/____\r\n1,00\r\n3%\r\nfalse\r\n10\r\nfalse\r\n" + grid);
+    corvana::testing::writeBytes(
+        file,
+        "Vers 1.3\r\n10/06/2000\r\ncab\r\n__/__/____\r\n1,00\r\n3%\r\nfalse\r\n10\r\nfalse\r\n" +
+            grid);
     ASSERT_TRUE(run([&] { f->AbrirClick(file); })) << lastMessage();
     EXPECT_EQ(f->ComboBox1, "10/06/2000");
     EXPECT_EQ(f->ComboBox2, "07/12/2001");
@@ -327,7 +350,10 @@ TEST_F(Revision, OlderVersionsAndDamagedFiles) {
     EXPECT_EQ(f->svalores.cell(3, 2), "1,00");
 
     // Each version's layout, and a file cut short.
-    const std::string head14 = "10/06/2000\r\n07/05/2000\r\ncab\r\n__/__/____\r\n1,00\r\n3%\r\ntrue\r\nfalse\r\nfalse\r\n10\r\nfalse\r\n" + grid;
+    const std::string head14 =
+        "10/06/2000\r\n07/05/2000\r\ncab\r\n__/__/"
+        "____\r\n1,00\r\n3%\r\ntrue\r\nfalse\r\nfalse\r\n10\r\nfalse\r\n" +
+        grid;
     const std::string daily = "2\r\nData,Depósito\r\n01/05/2000,\"2,00\"\r\ntrue\r\n";
     struct Case {
         const char* text;
@@ -354,7 +380,8 @@ TEST_F(Revision, OlderVersionsAndDamagedFiles) {
             EXPECT_TRUE(f->C2002);
             EXPECT_EQ(f->svalores.cell(2, 1), "5,00");
         } else {
-            EXPECT_EQ(lastMessage(), "O arquivo não é um cálculo válido: a leitura foi interrompida");
+            EXPECT_EQ(lastMessage(),
+                      "O arquivo não é um cálculo válido: a leitura foi interrompida");
             EXPECT_EQ(f->ComboBox2, "x");
             EXPECT_EQ(f->sfgts, before.sfgts);
             EXPECT_EQ(f->manual().sdia, sdia);
@@ -378,10 +405,13 @@ TEST_F(Revision, DailyDepositsAndWithdrawalsReachTheInputGrid) {
     EXPECT_EQ(m.sdia.row(0), (V{"Data do Crédito", "Depósito", "Saques", "Obs."}));
     EXPECT_EQ(m.sdia.cell(0, 1), "07/12/2001");
     m.sdia.setRowCount(40);  // up to 14/01/2002
-    for (int i = 1; i < 40; ++i) m.sdia.setCell(0, i, toolkit::DateToStr(toolkit::Date::fromSerial(toolkit::StrToDate("07/12/2001").serial() + i - 1)));
-    m.sdia.setCell(1, 1, "100,00");   // 07/12/2001
-    m.sdia.setCell(1, 2, "50,00");    // 08/12/2001
-    m.sdia.setCell(2, 3, "30,00");    // 09/12/2001 withdrawal
+    for (int i = 1; i < 40; ++i)
+        m.sdia.setCell(0, i,
+                       toolkit::DateToStr(toolkit::Date::fromSerial(
+                           toolkit::StrToDate("07/12/2001").serial() + i - 1)));
+    m.sdia.setCell(1, 1, "100,00");  // 07/12/2001
+    m.sdia.setCell(1, 2, "50,00");   // 08/12/2001
+    m.sdia.setCell(2, 3, "30,00");   // 09/12/2001 withdrawal
     m.sdia.setCell(3, 3, "saque");
     m.sdia.setCell(1, 30, "200,00");  // 05/01/2002
     ASSERT_TRUE(run([&] { m.Button3Click(); })) << lastMessage();
@@ -393,8 +423,10 @@ TEST_F(Revision, DailyDepositsAndWithdrawalsReachTheInputGrid) {
     EXPECT_EQ(ui.windowsShown.back(), "TFFGTSdif");
     EXPECT_EQ(f->page, 1);
     ASSERT_EQ(m.Sprint.rowCount(), 5);
-    EXPECT_EQ(m.Sprint.row(0), (V{"Data do Crédito", "Data do Depósito", "Competência", "Depósito", "Saques", "Obs."}));
-    EXPECT_EQ(m.Sprint.row(3), (V{"10/01/2002", "09/12/2001", "11/2001", "0,00", "30,00", "saque"}));
+    EXPECT_EQ(m.Sprint.row(0), (V{"Data do Crédito", "Data do Depósito", "Competência", "Depósito",
+                                  "Saques", "Obs."}));
+    EXPECT_EQ(m.Sprint.row(3),
+              (V{"10/01/2002", "09/12/2001", "11/2001", "0,00", "30,00", "saque"}));
     EXPECT_EQ(m.Sprint.row(4), (V{"10/02/2002", "05/01/2002", "12/2001", "200,00", "0,00", "-"}));
     // "Fechar" returns to this calculator.
     ASSERT_TRUE(run([&] { f->DiarioClick(); }));
@@ -412,8 +444,11 @@ TEST_F(Revision, ReportListsToTheFinalDateAndLabelsItsMonth) {
     f->Chono = true;
     ASSERT_TRUE(run([&] { f->SpeedButton3Click(); })) << lastMessage();
     const auto re = toolkit::readLines(f->reportPath());
-    const auto has = [&](const std::string& s) { return std::find(re.begin(), re.end(), s) != re.end(); };
-    EXPECT_TRUE(has("<tr><td><div align=Justify><p><b>Autor &lt;A&amp;B&gt;</b></p></div></td></tr>"));
+    const auto has = [&](const std::string& s) {
+        return std::find(re.begin(), re.end(), s) != re.end();
+    };
+    EXPECT_TRUE(
+        has("<tr><td><div align=Justify><p><b>Autor &lt;A&amp;B&gt;</b></p></div></td></tr>"));
     EXPECT_TRUE(has("<BR><B>VALOR DEVIDO EM: 02/2002 = R$20,10</B></BR>"));
     EXPECT_TRUE(has("<BR><B>HONORÁRIOS: (10%) = R$2,01</B></BR>"));
     EXPECT_TRUE(has("<BR><B>TOTAL = 22,11</B></BR>"));

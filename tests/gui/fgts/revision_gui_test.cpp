@@ -17,7 +17,7 @@ using namespace corvana;
 
 class RevisionGuiTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void walkThroughTheWindow();
 };
 
@@ -66,7 +66,8 @@ void RevisionGuiTest::walkThroughTheWindow() {
     h.click(cls, "SpeedButton3");
     QTRY_VERIFY(!w->isVisible());
     QCOMPARE(h.window->reportView()->currentFile(), m.reportPath());
-    QVERIFY(h.window->reportView()->toPlainText().contains("DEMONSTRATIVO DA DIFERENÇA ENTRE VALOR PAGO E VALOR APURADO"));
+    QVERIFY(h.window->reportView()->toPlainText().contains(
+        "DEMONSTRATIVO DA DIFERENÇA ENTRE VALOR PAGO E VALOR APURADO"));
     const std::string report = toolkit::readTextFile(m.reportPath());
     QVERIFY(report.find("VALOR DEVIDO EM: 12/1999") != std::string::npos);
     QVERIFY(report.find("HONORÁRIOS: (15%)") != std::string::npos);
