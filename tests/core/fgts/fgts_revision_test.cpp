@@ -50,7 +50,10 @@ class Revision : public ::testing::Test {
         put("fgtsdifxj.tab",
             {"Data do Crédito\tData do Depósito\tDepósito\tSaques", "10/07/1993\t07/06/1993\t\t",
              "10/08/1993\t07/07/1993\t\t", "10/07/1994\t07/06/1994\t\t"});
-        put("ipcaez.tab", {kHead, row("10/01/2002", "11/2001", "0", "2,00"),
+        std::string headE = kHead;
+        for (size_t at; (at = headE.find("INPC")) != std::string::npos;)
+            headE.replace(at, 4, "IPCA-E");
+        put("ipcaez.tab", {headE, row("10/01/2002", "11/2001", "0", "2,00"),
                            row("10/02/2002", "12/2001", "0", "2,00")});
         app::AppOptions o;
         o.dataDir = dir.path();
@@ -258,6 +261,10 @@ TEST_F(Revision, NextKeepsALoadedGrid) {
     ASSERT_TRUE(run([&] { f->Button7Click(); }));
     EXPECT_EQ(f->Label7, "Cálculo baseado em IPCA-E");
     type(2, 1, "500,00");
+    ASSERT_TRUE(run([&] { f->Button10Click(); }));
+    ASSERT_TRUE(run([&] { f->Button1Click(); }));
+    ASSERT_TRUE(run([&] { f->AbrirBackupClick(); }));
+    EXPECT_EQ(f->Label7, "Cálculo baseado em IPCA-E");
     ASSERT_TRUE(run([&] { f->SpeedButton1Click(); }));
     f->RJan = true;
     f->Rfev = false;
