@@ -333,6 +333,18 @@ TEST_F(Revision, FileRoundTripThroughBothReaders) {
     }
 }
 
+TEST_F(Revision, SaveCopiesTheBackup) {
+    open();
+    type(2, 1, "1.000,00");
+    ui.saveAnswers.push_back(dir / "meu.fgtsd");
+    ASSERT_TRUE(run([&] { f->SalvarClick(); }));
+    EXPECT_EQ(corvana::testing::readBytes(dir / "meu.fgtsd"), corvana::testing::readBytes(f->backupPath()));
+    const auto bad = dir / "nao-existe" / "x.fgtsd";
+    ui.saveAnswers.push_back(bad);
+    f->SalvarClick();
+    EXPECT_EQ(lastMessage(), "Erro ao copiar " + f->backupPath().string() + " para " + bad.string());
+}
+
 TEST_F(Revision, OlderVersionsAndDamagedFiles) {
     put("fgtsdif.tab",
         {kHead, row("10/05/2000", "03/2000", "0", "0"), row("10/06/2000", "04/2000", "0", "0")});
