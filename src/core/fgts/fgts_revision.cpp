@@ -302,29 +302,37 @@ void TFFGTSdif::HelpClick(int which) {
 
 void TFFGTSdif::recalc() {
     StringGrid& g = sfgts;
+    // Writes a result with its mask and gives back what its text reads (zero needs no reading).
+    const auto put = [&g](int c, int r, Real v) {
+        std::string t = money(v);
+        const Real back = v == 0 ? 0 : N(t);
+        g.setCell(c, r, t);
+        return back;
+    };
+    Real prev7 = 0, prev11 = 0;  // the balances of the row above, as their cells read
     for (int r = 1; r < g.rowCount(); ++r) {
-        const Real dep = N(svalores.cell(2, r)), wd = N(svalores.cell(3, r));
-        g.setCell(2, r, money(dep));
-        g.setCell(3, r, money(wd));
+        const Real dep = put(2, r, N(svalores.cell(2, r)));
+        const Real wd = put(3, r, N(svalores.cell(3, r)));
         const std::string& month = g.cell(1, r);
         const Real divisor = month == "06/1993" ? 1000 : month == "05/1994" ? 2750 : 1;
-        const Real d = N(g.cell(2, r)) - N(g.cell(3, r));
-        g.setCell(4, r, money((r == 1 ? d : d + N(g.cell(7, r - 1))) / divisor));
-        g.setCell(
-            7, r,
-            money((N(g.cell(6, r)) / 100 + 1) * (N(g.cell(5, r)) / 100 + 1) * N(g.cell(4, r))));
-        g.setCell(8, r, money((r == 1 ? d : d + N(g.cell(11, r - 1))) / divisor));
-        g.setCell(
-            11, r,
-            money((N(g.cell(10, r)) / 100 + 1) * (N(g.cell(9, r)) / 100 + 1) * N(g.cell(8, r))));
-        g.setCell(12, r, money(N(g.cell(11, r)) - N(g.cell(7, r))));
+        const Real d = dep - wd;
+        const Real c4 = put(4, r, (r == 1 ? d : d + prev7) / divisor);
+        const Real c7 = put(7, r, (N(g.cell(6, r)) / 100 + 1) * (N(g.cell(5, r)) / 100 + 1) * c4);
+        const Real c8 = put(8, r, (r == 1 ? d : d + prev11) / divisor);
+        const Real c11 =
+            put(11, r, (N(g.cell(10, r)) / 100 + 1) * (N(g.cell(9, r)) / 100 + 1) * c8);
+        const Real c12 = put(12, r, c11 - c7);
         // The difference in Reais: positive differences of the older currencies converted.
-        if (const auto m = rowMonth(g, r); m && N(g.cell(12, r)) > 0) {
-            if (*m < kCruzeiroReal)
-                g.setCell(12, r, money(N(g.cell(12, r)) / 1000 / 2750));
-            else if (*m < kReal)
-                g.setCell(12, r, money(N(g.cell(12, r)) / 2750));
+        if (c12 > 0) {
+            if (const auto m = rowMonth(g, r)) {
+                if (*m < kCruzeiroReal)
+                    put(12, r, c12 / 1000 / 2750);
+                else if (*m < kReal)
+                    put(12, r, c12 / 2750);
+            }
         }
+        prev7 = c7;
+        prev11 = c11;
     }
 }
 
