@@ -22,6 +22,23 @@ if(expected_rc EQUAL 0)
   if(NOT EXISTS "${WORK}/data/urvdif.html" OR NOT EXISTS "${WORK}/data/temp_urv.back")
     message(FATAL_ERROR "no report or backup in the data folder")
   endif()
+  # Without --window the extension ".urv" opens the file in the URV window, and the backup the
+  # run left behind replays to the same report.
+  file(COPY "${CASE}/data/" DESTINATION "${WORK}/again")
+  file(COPY "${WORK}/data/temp_urv.back" DESTINATION "${WORK}/again")
+  execute_process(COMMAND "${CLI}" report --data-dir "${WORK}/again" "${CASE}/calculo.urv" -o "${WORK}/sem-janela.html"
+                  RESULT_VARIABLE rc2 OUTPUT_QUIET ERROR_QUIET)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/sem-janela.html" "${CASE}/esperado.html"
+                  RESULT_VARIABLE diff2)
+  file(MAKE_DIRECTORY "${WORK}/back")
+  file(COPY "${CASE}/data/" DESTINATION "${WORK}/back")
+  execute_process(COMMAND "${CLI}" report --data-dir "${WORK}/back" "${WORK}/again/temp_urv.back" -o "${WORK}/backup.html"
+                  RESULT_VARIABLE rc3 OUTPUT_QUIET ERROR_QUIET)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${WORK}/backup.html" "${CASE}/esperado.html"
+                  RESULT_VARIABLE diff3)
+  if(NOT rc2 EQUAL 0 OR NOT diff2 EQUAL 0 OR NOT rc3 EQUAL 0 OR NOT diff3 EQUAL 0)
+    message(FATAL_ERROR "the replay by extension (${rc2}/${diff2}) or of the backup (${rc3}/${diff3}) differs")
+  endif()
   # Messages that do not stop the run (the final date moved to the table) are expected only
   # where the case says so.
   if(EXISTS "${CASE}/stderr")

@@ -30,7 +30,8 @@ void TFmanual::layDays(const DailyLayout& layout) {
     g.setRowCount(static_cast<int>(days) + 2);
     g.setRow(0, layout.sdiaHeaders);
     for (long i = 1; i <= days + 1; ++i)
-        g.setCell(0, static_cast<int>(i), toolkit::DateToStr(toolkit::Date::fromSerial(a.serial() + i - 1)));
+        g.setCell(0, static_cast<int>(i),
+                  toolkit::DateToStr(toolkit::Date::fromSerial(a.serial() + i - 1)));
     sdia = std::move(g);
     row = 1;
 }
@@ -63,7 +64,9 @@ void TFmanual::Button5Click() {
     if (row >= n - 1) row = n - 2;
 }
 
-void TFmanual::Button1Click() { ctx_.ui->showMessage(kHelp); }
+void TFmanual::Button1Click() {
+    ctx_.ui->showMessage(kHelp);
+}
 
 void TFmanual::Button3Click() {
     if (owner_ == nullptr) return;
@@ -98,7 +101,8 @@ void TFmanual::Button3Click() {
         }
         sums.push_back(money(sum));
     }
-    for (int r = 1; r < target.rowCount(); ++r) target.setCell(1, r, sums[static_cast<size_t>(r - 1)]);
+    for (int r = 1; r < target.rowCount(); ++r)
+        target.setCell(1, r, sums[static_cast<size_t>(r - 1)]);
     Pb1 = 100;
     printenche();
     close();

@@ -77,8 +77,8 @@ class TFmanual : public app::WindowModel {
     toolkit::StringGrid sdia{3, 2};
     toolkit::StringGrid Sprint{3, 2};
     bool Cexibirdemo = false;
-    int row = 1;      // the grid's current row
-    int Pb1 = 0;      // progress bar position, 0 to 100
+    int row = 1;  // the grid's current row
+    int Pb1 = 0;  // progress bar position, 0 to 100
     bool visible = false;
 
     void setOwner(DailyEntriesOwner* owner) { owner_ = owner; }

@@ -10,14 +10,14 @@ namespace corvana::urv {
 
 // Where the walk reads and writes in the grid, and the inputs it needs.
 struct MonthInterest {
-    std::string citation;      // `dtacitacao`, "dd/mm/yyyy"
-    std::string finalDate;     // `Datafinal`, "dd/mm/yyyy"
-    std::string monthlyRate;   // `Eq`, percent a month ("1,00")
+    std::string citation;         // `dtacitacao`, "dd/mm/yyyy"
+    std::string finalDate;        // `Datafinal`, "dd/mm/yyyy"
+    std::string monthlyRate;      // `Eq`, percent a month ("1,00")
     bool halfBefore2002 = false;  // `C2002`: 0,5 a month up to 10/01/2002, 1 after
-    int monthColumn = 0;       // month "mm/yyyy"
-    int amountColumn = 5;      // corrected difference, summed and charged
-    int rateColumn = 6;        // rate of the month, written "#,##0.00%"
-    int interestColumn = 7;    // interest of the month, written "#,##0.00"
+    int monthColumn = 0;          // month "mm/yyyy"
+    int amountColumn = 5;         // corrected difference, summed and charged
+    int rateColumn = 6;           // rate of the month, written "#,##0.00%"
+    int interestColumn = 7;       // interest of the month, written "#,##0.00"
 };
 
 struct InterestTotals {

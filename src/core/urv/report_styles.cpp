@@ -5,7 +5,8 @@ namespace corvana::urv {
 
 void TFcab::cab(const std::string& S) {
     lines_ = {
-        "  <meta name=\"keywords\" content=\"fixed table header; non-scroll header; fixed footer; freeze header; CSS tips; print repeating headers; print repeating footers\">",
+        "  <meta name=\"keywords\" content=\"fixed table header; non-scroll header; fixed footer; "
+        "freeze header; CSS tips; print repeating headers; print repeating footers\">",
         "<style type=\"text/css\">",
         "div.conteudodatabela {",
         "\twidth: 65%;\t\t/* table width will be 99% of this*/",
@@ -45,7 +46,8 @@ void TFcab::cab(const std::string& S) {
         "      position: fixed;",
         "      overflow-x: hidden;",
         "      top: expression(parentNode.parentNode.offsetHeight >=",
-        "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight offsetParent.offsetHeight + offsetParent.scrollTop : 0);",
+        "\t  offsetParent.offsetHeight ? 0 - parentNode.parentNode.offsetHeight "
+        "offsetParent.offsetHeight + offsetParent.scrollTop : 0);",
         "      }",
         "tfoot td\t{",
         "\ttext-align: center;",
@@ -53,7 +55,8 @@ void TFcab::cab(const std::string& S) {
         "\tfont-weight: bold;",
         "\tborder-top: solid 1px slategray;",
         "\t}",
-        "td:last-child {padding-right: 20px;} /*prevent Mozilla scrollbar from hiding cell content*/",
+        "td:last-child {padding-right: 20px;} /*prevent Mozilla scrollbar from hiding cell "
+        "content*/",
         "</style>",
         "<!-- Estilo para impressão -->",
         "<style type=\"text/css\" media=\"print\">",

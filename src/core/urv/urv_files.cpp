@@ -13,7 +13,9 @@ using toolkit::StringGrid;
 
 namespace {
 
-const char* flag(bool on) { return on ? "true" : "false"; }
+const char* flag(bool on) {
+    return on ? "true" : "false";
+}
 
 // A grid stored whole: its row count, then every row, the header row included.
 void addGrid(std::vector<std::string>& lines, const StringGrid& g) {
@@ -30,7 +32,8 @@ void readGrid(toolkit::LayoutReader& in, size_t total, StringGrid& g, int minCol
     for (int r = 0; r < rows; ++r) {
         const std::string line = in.next();
         const auto items = toolkit::fromCommaText(line);
-        if (static_cast<int>(items.size()) > out.colCount()) out.setColCount(static_cast<int>(items.size()));
+        if (static_cast<int>(items.size()) > out.colCount())
+            out.setColCount(static_cast<int>(items.size()));
         toolkit::rowFromCommaText(out, r, line);
     }
     g = std::move(out);
@@ -41,12 +44,13 @@ void readGrid(toolkit::LayoutReader& in, size_t total, StringGrid& g, int minCol
 std::vector<std::string> TFurv::fileLines() const {
     std::vector<std::string> l;
     l.push_back(kVersion);
-    for (const auto* s : {&Enov, &Edez, &Ejan, &Efev, &Esalpago, &Enovx, &Edezx, &Ejanx, &Efevx, &Enovurv,
-                          &Edezurv, &Ejanurv, &Efevurv, &Enovc, &Edezc, &Ejanc, &Efevc, &Ema, &Espago, &Eporc,
-                          &Datafinal})
+    for (const auto* s : {&Enov,  &Edez,  &Ejan,    &Efev,    &Esalpago, &Enovx,   &Edezx,
+                          &Ejanx, &Efevx, &Enovurv, &Edezurv, &Ejanurv,  &Efevurv, &Enovc,
+                          &Edezc, &Ejanc, &Efevc,   &Ema,     &Espago,   &Eporc,   &Datafinal})
         l.push_back(*s);
     l.push_back(toolkit::toCommaText(Memo1));
-    for (const auto* s : {&dtacitacao, &Eq, &Enov93, &Edez93, &Ejan94, &Efev94, &Eprescricao}) l.push_back(*s);
+    for (const auto* s : {&dtacitacao, &Eq, &Enov93, &Edez93, &Ejan94, &Efev94, &Eprescricao})
+        l.push_back(*s);
     l.push_back(flag(Cprescricao));
     l.push_back(flag(C2002));
     l.push_back(flag(Jurmen));
@@ -74,7 +78,9 @@ std::vector<std::string> TFurv::fileLines() const {
     return l;
 }
 
-void TFurv::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
+void TFurv::salvarx() {
+    toolkit::writeLines(backupPath(), fileLines());
+}
 
 void TFurv::readLines(const std::vector<std::string>& lines) {
     if (lines.empty() || lines.front() != kVersion)
@@ -82,12 +88,14 @@ void TFurv::readLines(const std::vector<std::string>& lines) {
     toolkit::LayoutReader in(lines);
     in.next();
     UrvState st = *this;
-    for (auto* s : {&st.Enov, &st.Edez, &st.Ejan, &st.Efev, &st.Esalpago, &st.Enovx, &st.Edezx, &st.Ejanx,
-                    &st.Efevx, &st.Enovurv, &st.Edezurv, &st.Ejanurv, &st.Efevurv, &st.Enovc, &st.Edezc,
-                    &st.Ejanc, &st.Efevc, &st.Ema, &st.Espago, &st.Eporc, &st.Datafinal})
+    for (auto* s :
+         {&st.Enov,  &st.Edez,  &st.Ejan,    &st.Efev,    &st.Esalpago, &st.Enovx,   &st.Edezx,
+          &st.Ejanx, &st.Efevx, &st.Enovurv, &st.Edezurv, &st.Ejanurv,  &st.Efevurv, &st.Enovc,
+          &st.Edezc, &st.Ejanc, &st.Efevc,   &st.Ema,     &st.Espago,   &st.Eporc,   &st.Datafinal})
         *s = in.next();
     st.Memo1 = toolkit::fromCommaText(in.next());
-    for (auto* s : {&st.dtacitacao, &st.Eq, &st.Enov93, &st.Edez93, &st.Ejan94, &st.Efev94, &st.Eprescricao})
+    for (auto* s :
+         {&st.dtacitacao, &st.Eq, &st.Enov93, &st.Edez93, &st.Ejan94, &st.Efev94, &st.Eprescricao})
         *s = in.next();
     st.Cprescricao = in.nextFlag();
     st.C2002 = in.nextFlag();
@@ -114,8 +122,9 @@ void TFurv::readLines(const std::vector<std::string>& lines) {
     st.surv = StringGrid(8, st.svalores.rowCount());
     for (int r = 1; r < st.svalores.rowCount(); ++r) st.surv.setCell(0, r, st.svalores.cell(0, r));
     if (st.svalores.cell(0, 0) == "Data") {
-        const char* heads[] = {"Data",        "Remuneração",          "Porcentagem", "Diferença",
-                               "Atualização", "Diferença atualizada", "Juros",       "Valor dos juros"};
+        const char* heads[] = {"Data",      "Remuneração",    "Porcentagem",
+                               "Diferença", "Atualização",    "Diferença atualizada",
+                               "Juros",     "Valor dos juros"};
         for (int c = 0; c < 8; ++c) st.surv.setCell(c, 0, heads[c]);
     }
     st.listsEnabled = st.CEscolher;
@@ -143,7 +152,8 @@ void TFurv::Abrir(const std::optional<std::filesystem::path>& file) {
     if (!chosen) return;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(*chosen, ec))
-        throw toolkit::Error("O arquivo " + urv::quoted(chosen->filename().string()) + " não foi encontrado");
+        throw toolkit::Error("O arquivo " + urv::quoted(chosen->filename().string()) +
+                             " não foi encontrado");
     readLines(toolkit::readLines(*chosen));
 }
 
@@ -160,7 +170,8 @@ void TFurv::Salvar() {
     try {
         toolkit::writeFileAtomic(*target, toolkit::readFileBytes(backupPath()));
     } catch (const toolkit::Error&) {
-        ctx_.ui->showMessage("Erro ao copiar " + std::filesystem::path(backupPath()).make_preferred().string() +
+        ctx_.ui->showMessage("Erro ao copiar " +
+                             std::filesystem::path(backupPath()).make_preferred().string() +
                              " para " + target->string());
     }
 }

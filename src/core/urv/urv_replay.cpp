@@ -14,7 +14,8 @@ constexpr const char* kClampNotice = "A atualização do cálculo só poderá se
 
 bool isUrvFile(const std::filesystem::path& file) {
     std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return ext == ".urv" || file.filename() == TFurv::kBackup;
 }
 

@@ -10,25 +10,35 @@ using toolkit::StringGrid;
 
 namespace {
 
-std::string headCell(const std::string& t) { return "<td><div align=Right><b>" + htmlText(t) + "</b></div></td>"; }
-std::string bodyCell(const std::string& t) { return "<td><div align=Right>" + htmlText(t) + "</div></td>"; }
+std::string headCell(const std::string& t) {
+    return "<td><div align=Right><b>" + htmlText(t) + "</b></div></td>";
+}
+std::string bodyCell(const std::string& t) {
+    return "<td><div align=Right>" + htmlText(t) + "</div></td>";
+}
 
 std::string gridRow(const StringGrid& g, int r, bool header) {
     std::string s = "<tr>\r\n";
-    for (int c = 0; c < g.colCount(); ++c) s += header ? headCell(g.cell(c, r)) : bodyCell(g.cell(c, r));
+    for (int c = 0; c < g.colCount(); ++c)
+        s += header ? headCell(g.cell(c, r)) : bodyCell(g.cell(c, r));
     return s;
 }
 
-std::string H(const std::string& x) { return "<tr><td><div align=Justify><p><b>" + x + "</b></p></div></td></tr>"; }
-std::string center(const std::string& x) { return "<tr><td><div align=Center><p><b>" + x + "</b></p></div></td></tr>"; }
+std::string H(const std::string& x) {
+    return "<tr><td><div align=Justify><p><b>" + x + "</b></p></div></td></tr>";
+}
+std::string center(const std::string& x) {
+    return "<tr><td><div align=Center><p><b>" + x + "</b></p></div></td></tr>";
+}
 
 }  // namespace
 
 std::vector<std::string> TFurv::reportLines() {
     const std::string& S = ctx_.Cfont;
     const std::string& Nf = ctx_.Cnomefont;
-    const std::string T = "<body>\r\n<table border =1 align=\"center\" span style=\"font-size:" + S +
-                          ".0pt;font-family:" + Nf + "\">" + "\r\n";
+    const std::string T =
+        "<body>\r\n<table border =1 align=\"center\" span style=\"font-size:" + S +
+        ".0pt;font-family:" + Nf + "\">" + "\r\n";
     const std::string F = monthOf(Datafinal);
     const toolkit::Date finalDay = readDate(Datafinal);
     const toolkit::Date prescription = readDate(Eprescricao);
@@ -56,9 +66,13 @@ std::vector<std::string> TFurv::reportLines() {
     for (const auto& l : Memo1) re.push_back(H(htmlText(l)));
     re.push_back("</spam>");
     if (R22)
-        re.push_back(center("DEMONSTRATIVO DA CONVERSÃO DA URV (Cálculo segundo disposto no art. 22 da Lei 8.880/94)"));
+        re.push_back(
+            center("DEMONSTRATIVO DA CONVERSÃO DA URV (Cálculo segundo disposto no art. 22 da Lei "
+                   "8.880/94)"));
     else if (R19)
-        re.push_back(center("DEMONSTRATIVO DA CONVERSÃO DA URV (Cálculo segundo disposto no art. 19 da Lei 8.880/94)"));
+        re.push_back(
+            center("DEMONSTRATIVO DA CONVERSÃO DA URV (Cálculo segundo disposto no art. 19 da Lei "
+                   "8.880/94)"));
     re.push_back(T);
     for (int r = 0; r < Sdemo.rowCount(); ++r) {
         re.push_back(r == 0 ? "<thead>" + gridRow(Sdemo, 0, true) + "</thead>"
@@ -72,8 +86,9 @@ std::vector<std::string> TFurv::reportLines() {
         re.push_back(H("URV requerida: " + htmlText(Combourv) + " = " + htmlText(Curv)));
         re.push_back(H("Acréscimo a ser aplicado  por conversão incorreta para o Real em 07/94: " +
                        htmlText(Eerroneo) + "%"));
-        re.push_back(H("Acréscimo gerado em 03/94: " + htmlText(Eporc) + "% + Acréscimo gerado em 07/94: " +
-                       htmlText(Eerroneo) + "% = " + htmlText(Eporcfinal)));
+        re.push_back(H("Acréscimo gerado em 03/94: " + htmlText(Eporc) +
+                       "% + Acréscimo gerado em 07/94: " + htmlText(Eerroneo) +
+                       "% = " + htmlText(Eporcfinal)));
     }
     if (manual_ != nullptr && manual_->Cexibirdemo) {
         const StringGrid& sp = manual_->Sprint;
@@ -117,13 +132,14 @@ std::vector<std::string> TFurv::reportLines() {
     if (Jurmen) {
         if (Caplijur) {
             J = N(Edit2);
-            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " + htmlText(dtacitacao) +
-                         ") = R$ " + money(J) + "</B></BR>");
+            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " +
+                         htmlText(dtacitacao) + ") = R$ " + money(J) + "</B></BR>");
         }
         if (Chono) {
             Hf = fee / 100 * (A + J);
             if (fee > 0)
-                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) + "</B></BR>");
+                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
+                             "</B></BR>");
         }
     } else {
         if (Caplijur) {
@@ -131,19 +147,22 @@ std::vector<std::string> TFurv::reportLines() {
             const int n = span.years * 12 + span.months;
             const Real R = N(rate(n * N(Eq)));
             J = R / 100 * A;
-            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " + monthOf(dtacitacao) + " a " + F + " (" +
-                         std::to_string(n) + (n > 1 ? " meses " : " mês ") + " -juros de " + htmlText(Eq) +
-                         "% ao mês) = " + money(A) + " x " + money(R) + "%" + " = " + money(J) + "</B></BR>");
+            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " + monthOf(dtacitacao) +
+                         " a " + F + " (" + std::to_string(n) + (n > 1 ? " meses " : " mês ") +
+                         " -juros de " + htmlText(Eq) + "% ao mês) = " + money(A) + " x " +
+                         money(R) + "%" + " = " + money(J) + "</B></BR>");
         }
         if (Chono) {
             Hf = fee / 100 * (A + J);
             if (fee > 0)
-                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) + "</B></BR>");
+                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
+                             "</B></BR>");
         }
     }
     if (Chono || Caplijur) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
     re.push_back("<p>&nbsp;</p>");
-    re.push_back("<BR><B>ÍNDICE USADO NA ATUALIZAÇÃO MONETÁRIA DO CÁLCULO: " + htmlText(CB1) + "</B></BR>");
+    re.push_back("<BR><B>ÍNDICE USADO NA ATUALIZAÇÃO MONETÁRIA DO CÁLCULO: " + htmlText(CB1) +
+                 "</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
     St.setColCount(8);

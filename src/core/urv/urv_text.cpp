@@ -19,9 +19,13 @@ toolkit::Date readDate(std::string_view text) {
     return toolkit::StrToDate(fixed);
 }
 
-std::string monthOf(std::string_view dateText) { return toolkit::DateToMonth(readDate(dateText)); }
+std::string monthOf(std::string_view dateText) {
+    return toolkit::DateToMonth(readDate(dateText));
+}
 
-toolkit::Date firstDay(std::string_view monthText) { return toolkit::MonthToDate(monthText); }
+toolkit::Date firstDay(std::string_view monthText) {
+    return toolkit::MonthToDate(monthText);
+}
 
 std::string dayOnMonth(std::string_view dateText, std::string_view monthText) {
     const toolkit::Date d = readDate(dateText);

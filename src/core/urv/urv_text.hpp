@@ -23,9 +23,15 @@ inline constexpr const char* kEmptyDate = "__/__/____";
 inline Real N(std::string_view text) {
     return toolkit::RemovePonto(toolkit::RemovePontoVariant::Lenient, text);
 }
-inline bool has(std::string_view text) { return toolkit::checkinteiro(text); }
-inline std::string money(Real v) { return toolkit::formatfloatx(kMoney, v); }
-inline std::string rate(Real v) { return toolkit::formatfloatx(kRate, v); }
+inline bool has(std::string_view text) {
+    return toolkit::checkinteiro(text);
+}
+inline std::string money(Real v) {
+    return toolkit::formatfloatx(kMoney, v);
+}
+inline std::string rate(Real v) {
+    return toolkit::formatfloatx(kRate, v);
+}
 
 // The leaving rule of a date box: the text reduced to its digits and repaired; eight digits
 // that make a date give "dd/mm/yyyy", anything else the empty mask.

@@ -30,7 +30,8 @@ std::string minus60(const std::string& date) {
 const std::vector<std::string>& juneDates() {
     static const std::vector<std::string> dates = [] {
         std::vector<std::string> d;
-        for (int i = 1; i <= 30; ++i) d.push_back((i < 10 ? "0" : "") + std::to_string(i) + "/06/1994");
+        for (int i = 1; i <= 30; ++i)
+            d.push_back((i < 10 ? "0" : "") + std::to_string(i) + "/06/1994");
         return d;
     }();
     return dates;
@@ -38,9 +39,10 @@ const std::vector<std::string>& juneDates() {
 
 const std::vector<std::string>& juneValues() {
     static const std::vector<std::string> values = {
-        "1.908,68", "1.942,11", "1.942,11", "1.976,13", "1.976,13", "1.976,13", "2.010,74", "2.046,38",
-        "2.082,65", "2.119,80", "2.157,78", "2.157,78", "2.157,78", "2.196,55", "2.236,02", "2.276,91",
-        "2.318,55", "2.361,49", "2.361,49", "2.361,49", "2.406,05", "2.452,17", "2.499,18", "2.547,09",
+        "1.908,68", "1.942,11", "1.942,11", "1.976,13", "1.976,13", "1.976,13",
+        "2.010,74", "2.046,38", "2.082,65", "2.119,80", "2.157,78", "2.157,78",
+        "2.157,78", "2.196,55", "2.236,02", "2.276,91", "2.318,55", "2.361,49",
+        "2.361,49", "2.361,49", "2.406,05", "2.452,17", "2.499,18", "2.547,09",
         "2.596,58", "2.596,58", "2.596,58", "2.647,03", "2.698,46", "2.750,00"};
     return values;
 }
@@ -73,8 +75,8 @@ TFurv::TFurv(app::SharedContext& ctx) : WindowModel(kClassName, kCaption), ctx_(
 }
 
 void TFurv::wire(app::App& app) {
-    setWindows(app.modelAs<TFmanual>(TFmanual::kClassName), app.modelAs<TFtexto>(TFtexto::kClassName),
-               app.modelAs<TFcab>(TFcab::kClassName));
+    setWindows(app.modelAs<TFmanual>(TFmanual::kClassName),
+               app.modelAs<TFtexto>(TFtexto::kClassName), app.modelAs<TFcab>(TFcab::kClassName));
 }
 
 void TFurv::setWindows(TFmanual* manual, TFtexto* texto, TFcab* cab) {
@@ -122,7 +124,9 @@ void TFurv::close() {
     ctx_.ui->closeWindow(kClassName);
 }
 
-void TFurv::SpeedButton4Click() { close(); }
+void TFurv::SpeedButton4Click() {
+    close();
+}
 
 // ---- wizard -------------------------------------------------------------------------------
 
@@ -151,7 +155,9 @@ void TFurv::SpeedButton2Click() {
 void TFurv::leavePage0() {
     listsEnabled = CEscolher;
     anteriorEnabled = true;
-    if (!R22 && !R19) throw Error("escolha o cálculo que deseja realizar segundo o art. 19 ou art. 22 da Lei 8.880/94 ");
+    if (!R22 && !R19)
+        throw Error(
+            "escolha o cálculo que deseja realizar segundo o art. 19 ou art. 22 da Lei 8.880/94 ");
     if (R22) {
         GroupBox3 = "Cálculo segundo disposto no art. 22 da Lei 8.880/94 ";
         Label19 = C22dtpag ? "URV do dia do pagamento" : "URV do último dia do mês";
@@ -159,11 +165,14 @@ void TFurv::leavePage0() {
         GroupBox3 = "Cálculo segundo disposto no art. 19 da Lei 8.880/94 ";
         Label19 = "URV do dia do pagamento";
     }
-    const std::pair<const std::string*, const char*> dates[] = {
-        {&Enov93, "novembro de 1993"}, {&Edez93, "dezembro de 1993"},
-        {&Ejan94, "janeiro de 1994"},  {&Efev94, "fevereiro de 1994"}};
+    const std::pair<const std::string*, const char*> dates[] = {{&Enov93, "novembro de 1993"},
+                                                                {&Edez93, "dezembro de 1993"},
+                                                                {&Ejan94, "janeiro de 1994"},
+                                                                {&Efev94, "fevereiro de 1994"}};
     for (const auto& [date, month] : dates)
-        if (!has(*date)) throw Error(std::string("Preencha primeiro as datas de pagamentos dos salários em ") + month);
+        if (!has(*date))
+            throw Error(std::string("Preencha primeiro as datas de pagamentos dos salários em ") +
+                        month);
 }
 
 void TFurv::leavePage1() {
@@ -240,8 +249,12 @@ std::string TFurv::devolveindice(const std::string& date) const {
     return "0";
 }
 
-void TFurv::calcurv() { conversion(true); }
-void TFurv::calcurv2() { conversion(false); }
+void TFurv::calcurv() {
+    conversion(true);
+}
+void TFurv::calcurv2() {
+    conversion(false);
+}
 
 void TFurv::conversion(bool lookup) {
     averageNote.clear();
@@ -298,36 +311,50 @@ void TFurv::fillSdemo() {
         heading = C22dtpag ? "URV do dia do pagamento" : "URV do último dia do mês";
     else
         heading = "URV do dia do pagamento";
-    Sdemo.setRow(0, {"Mês", "Dia de referência", "Salários em CR$", heading, "Valor do salário em URV "});
+    Sdemo.setRow(
+        0, {"Mês", "Dia de referência", "Salários em CR$", heading, "Valor do salário em URV "});
     Sdemo.setRow(1, {"novembro/93", Enov93, Enovx, Enovurv, Enovc});
     Sdemo.setRow(2, {"dezembro/93", Edez93, Edezx, Edezurv, Edezc});
     Sdemo.setRow(3, {"janeiro/94", Ejan94, Ejanx, Ejanurv, Ejanc});
     Sdemo.setRow(4, {"fevereiro/94", Efev94, Efevx, Efevurv, Efevc});
     std::string average = "a) média aritmética: ";
     if (!averageNote.empty())
-        average = averageNote + (R19 ? " - com aplicação do §8º do art. 19º:" : " - com aplicação do §2º do art. 22º:");
+        average = averageNote + (R19 ? " - com aplicação do §8º do art. 19º:"
+                                     : " - com aplicação do §2º do art. 22º:");
     Sdemo.setRow(5, {"", "", "", average, Ema});
     Sdemo.setRow(6, {"", "", "", "b) salário pago em março de 1994: ", Espago});
-    Sdemo.setRow(7, {"", "", "", "Acréscimo a ser aplicado ao salário ((a/b)-1)*100: ", Eporc + "%"});
+    Sdemo.setRow(7,
+                 {"", "", "", "Acréscimo a ser aplicado ao salário ((a/b)-1)*100: ", Eporc + "%"});
 }
 
 // ---- month grids --------------------------------------------------------------------------
 
 void TFurv::recalc(int r) {
+    recalc(r, indexRows());
+}
+
+void TFurv::recalc(int r, const std::vector<IndexRow>& index) {
     if (surv.rowCount() < svalores.rowCount()) surv.setRowCount(svalores.rowCount());
     surv.setCell(1, r, money(N(svalores.cell(1, r))));
     surv.setCell(2, r, rate(N(Eporcfinal)) + "%");
     surv.setCell(3, r, money(N(surv.cell(1, r)) * N(surv.cell(2, r)) / 100));
-    surv.setCell(4, r, toolkit::formatfloatx(kFactor, devolveacumulado("01/" + surv.cell(0, r))));
+    surv.setCell(4, r,
+                 toolkit::formatfloatx(kFactor, devolveacumulado("01/" + surv.cell(0, r), index)));
     surv.setCell(5, r, money(N(surv.cell(3, r)) * N(surv.cell(4, r))));
 }
 
 void TFurv::recalc2() {
     if (surv.rowCount() < svalores.rowCount()) surv.setRowCount(svalores.rowCount());
     const toolkit::Date prescription = readDate(Eprescricao);
+    const std::vector<IndexRow> index = indexRows();
     for (int r = 1; r < svalores.rowCount(); ++r) {
-        if (!(N(svalores.cell(1, r)) > 0)) continue;
-        recalc(r);
+        if (!(N(svalores.cell(1, r)) > 0)) {
+            // A month whose salary was removed (or replaced by the daily entries) must not keep
+            // the difference computed while it was typed.
+            for (int c = 1; c < 8; ++c) surv.setCell(c, r, "");
+            continue;
+        }
+        recalc(r, index);
         if (prescription > firstDay(surv.cell(0, r))) {
             surv.setCell(2, r, "0,0000");
             surv.setCell(3, r, money(N(surv.cell(1, r)) * N(surv.cell(2, r)) / 100));
@@ -336,18 +363,31 @@ void TFurv::recalc2() {
     }
 }
 
-Real TFurv::devolveacumulado(const std::string& firstDayText) const {
-    const std::string m = monthOf(firstDayText);
-    const std::string f = monthOf(Datafinal);
-    if (m == f) return 1;
-    const toolkit::Date fDay = firstDay(f);
+std::vector<TFurv::IndexRow> TFurv::indexRows() const {
+    // Each row's month with the percentage it adds: its own when it is before the final month.
+    const toolkit::Date fDay = firstDay(monthOf(Datafinal));
     const auto& t = ctx_.indice;
-    Real sum = 1;
-    for (int r = t.rowCount() - 1; r >= 1; --r) {
+    std::vector<IndexRow> rows;
+    for (int r = 1; r < t.rowCount(); ++r) {
         const std::string& month = t.cell(0, r);
-        if (month == m) break;
-        if (!has(month)) continue;
-        if (firstDay(month) < fDay) sum += N(t.cell(1, r));
+        const bool counts = has(month) && firstDay(month) < fDay;
+        rows.push_back({month, counts ? N(t.cell(1, r)) : 0});
+    }
+    return rows;
+}
+
+Real TFurv::devolveacumulado(const std::string& firstDayText) const {
+    return devolveacumulado(firstDayText, indexRows());
+}
+
+Real TFurv::devolveacumulado(const std::string& firstDayText,
+                             const std::vector<IndexRow>& rows) const {
+    const std::string m = monthOf(firstDayText);
+    if (m == monthOf(Datafinal)) return 1;
+    Real sum = 1;
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        if (it->month == m) break;
+        sum += it->percent;
     }
     return sum == 0 ? 0 : 1 + sum / 100;
 }
@@ -380,7 +420,8 @@ void TFurv::aplicarjuros() {
 // ---- finishing ----------------------------------------------------------------------------
 
 bool TFurv::finishingChecks() {
-    if (!has(Datafinal)) throw Error("Preencha primeiro a data para qual deseja atualizar o cálculo");
+    if (!has(Datafinal))
+        throw Error("Preencha primeiro a data para qual deseja atualizar o cálculo");
     if (!has(dtacitacao)) throw Error("Preencha a data da citação");
     if (!has(Eprescricao)) throw Error("Preencha a data da prescrição");
     if (readDate(dtacitacao) > readDate(Datafinal))
@@ -390,7 +431,8 @@ bool TFurv::finishingChecks() {
         Datafinal = dayOnMonth(Datafinal, last);
         ctx_.ui->showMessage("A atualização do cálculo só poderá ser para a data: " + Datafinal +
                              " esta é a data de atualização da tabela do programa");
-        if (firstDay(monthOf(dtacitacao)) > firstDay(last)) dtacitacao = dayOnMonth(dtacitacao, last);
+        if (firstDay(monthOf(dtacitacao)) > firstDay(last))
+            dtacitacao = dayOnMonth(dtacitacao, last);
         if (readDate(dtacitacao) > readDate(Datafinal)) dtacitacao = Datafinal;
     }
     return true;
@@ -429,27 +471,35 @@ void TFurv::imprimir() {
 
 // ---- controls -----------------------------------------------------------------------------
 
-void TFurv::CEscolherClick() { listsEnabled = CEscolher; }
+void TFurv::CEscolherClick() {
+    listsEnabled = CEscolher;
+}
 
 void TFurv::CombourvClick(int i) {
     if (i < 0 || i >= 30) return;
     Combourv = juneDates()[static_cast<size_t>(i)];
     Curv = juneValues()[static_cast<size_t>(i)];
 }
-void TFurv::CurvClick(int i) { CombourvClick(i); }
+void TFurv::CurvClick(int i) {
+    CombourvClick(i);
+}
 void TFurv::CombourvxClick(int i) {
     if (i < 0 || i >= 30) return;
     Combourvx = juneDates()[static_cast<size_t>(i)];
     Curvx = juneValues()[static_cast<size_t>(i)];
 }
-void TFurv::CurvxClick(int i) { CombourvxClick(i); }
+void TFurv::CurvxClick(int i) {
+    CombourvxClick(i);
+}
 
 void TFurv::CB1Click(const std::string& item) {
     CB1 = item;
     ctx_.reloadIndice(item + ".tab");
 }
 
-void TFurv::CprescricaoClick() { guarded([this] { prescx(); }); }
+void TFurv::CprescricaoClick() {
+    guarded([this] { prescx(); });
+}
 
 void TFurv::CaplijurClick() {
     if (C2002) Jurmen = true;
@@ -459,7 +509,9 @@ void TFurv::JurmenClick() {
     if (!Jurmen) C2002 = false;
 }
 
-void TFurv::CsalvarClick() { toolkit::writeLines(ctx_.file("save.ini"), {Csalvar ? "nao" : "sim"}); }
+void TFurv::CsalvarClick() {
+    toolkit::writeLines(ctx_.file("save.ini"), {Csalvar ? "nao" : "sim"});
+}
 
 void TFurv::readSaveIni() {
     const auto path = ctx_.file("save.ini");
@@ -507,15 +559,44 @@ void TFurv::entriesSent() {
     finalizarEnabled = false;
 }
 
-std::string* TFurv::box(const std::string& name) {
-    const std::pair<const char*, std::string*> boxes[] = {
-        {"Enov", &Enov},          {"Edez", &Edez},         {"Ejan", &Ejan},       {"Efev", &Efev},
-        {"Esalpago", &Esalpago},  {"Eq", &Eq},             {"Ehono", &Ehono},     {"Enov93", &Enov93},
-        {"Edez93", &Edez93},      {"Ejan94", &Ejan94},     {"Efev94", &Efev94},   {"Datafinal", &Datafinal},
-        {"dtacitacao", &dtacitacao}, {"Eprescricao", &Eprescricao}};
+std::string* TFurv::field(const std::string& name) {
+    const std::pair<const char*, std::string*> boxes[] = {{"Enov", &Enov},
+                                                          {"Edez", &Edez},
+                                                          {"Ejan", &Ejan},
+                                                          {"Efev", &Efev},
+                                                          {"Esalpago", &Esalpago},
+                                                          {"Eq", &Eq},
+                                                          {"Ehono", &Ehono},
+                                                          {"Enov93", &Enov93},
+                                                          {"Edez93", &Edez93},
+                                                          {"Ejan94", &Ejan94},
+                                                          {"Efev94", &Efev94},
+                                                          {"Datafinal", &Datafinal},
+                                                          {"dtacitacao", &dtacitacao},
+                                                          {"Eprescricao", &Eprescricao},
+                                                          {"Enovx", &Enovx},
+                                                          {"Edezx", &Edezx},
+                                                          {"Ejanx", &Ejanx},
+                                                          {"Efevx", &Efevx},
+                                                          {"Enovurv", &Enovurv},
+                                                          {"Edezurv", &Edezurv},
+                                                          {"Ejanurv", &Ejanurv},
+                                                          {"Efevurv", &Efevurv},
+                                                          {"Enovc", &Enovc},
+                                                          {"Edezc", &Edezc},
+                                                          {"Ejanc", &Ejanc},
+                                                          {"Efevc", &Efevc},
+                                                          {"Ema", &Ema},
+                                                          {"Espago", &Espago},
+                                                          {"Eporc", &Eporc},
+                                                          {"Eerroneo", &Eerroneo}};
     for (const auto& [n, p] : boxes)
         if (name == n) return p;
     return nullptr;
+}
+
+std::string* TFurv::box(const std::string& name) {
+    return field(name);
 }
 
 void TFurv::moneyChanged(const std::string& name, const std::string& text) {

@@ -124,6 +124,8 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void Button22Click();  // "?" beside R22: art. 22
     void Button6Click();   // "Repetir"
     void Button9Click();   // "Lançar valores diariamente"
+    // The text of a box by its domain name ("Enov", "Datafinal", "Ema"); null for no such box.
+    std::string* field(const std::string& name);
     // A money box changed ("Enov", "Edez", "Ejan", "Efev", "Esalpago", "Eq"): money typing.
     void moneyChanged(const std::string& box, const std::string& text);
     // A date box ("Enov93" … "Efev94", "Datafinal", "dtacitacao", "Eprescricao") left.
@@ -134,10 +136,10 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void svaloresSetEditText(int col, int row, const std::string& text);
 
     // Files.
-    void salvarx();                  // writes the backup
-    void Salvar();                   // "Salvar": backup, then a copy under a chosen name
+    void salvarx();  // writes the backup
+    void Salvar();   // "Salvar": backup, then a copy under a chosen name
     void Abrir(const std::optional<std::filesystem::path>& file = std::nullopt);  // "Abrir"
-    void AbrirBackup();              // "Abrir Backup"
+    void AbrirBackup();                                                           // "Abrir Backup"
     std::vector<std::string> fileLines() const;
     // Reads a backup's lines (tag included) into the window; throws toolkit::Error with the
     // refusal's message, the window unchanged.
@@ -149,7 +151,8 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void calcurv2();
     void recalc(int row);
     void recalc2();
-    // Correction factor of the month whose first day is `firstDayText`.
+    // Correction factor of the month whose first day is `firstDayText`: one per cent plus the
+    // percentages of the index table's months after it and before the final month, added.
     Real devolveacumulado(const std::string& firstDayText) const;
     void prescx();
     void aplicarjuros();
@@ -170,6 +173,15 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void showOwner() override { show(); }
 
   private:
+    // A row of the index table as the correction factor reads it.
+    struct IndexRow {
+        std::string month;
+        Real percent;  // 0 for a month not before the final month
+    };
+    std::vector<IndexRow> indexRows() const;
+    Real devolveacumulado(const std::string& firstDayText, const std::vector<IndexRow>& rows) const;
+    void recalc(int row, const std::vector<IndexRow>& index);
+
     app::SharedContext& ctx_;
     TFmanual* manual_ = nullptr;
     TFtexto* texto_ = nullptr;

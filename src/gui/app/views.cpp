@@ -4,6 +4,7 @@
 #include "gui/app/about_box.hpp"
 #include "gui/savings/savings_views.hpp"
 #include "gui/fgts/revision_view.hpp"
+#include "gui/urv/urv_views.hpp"
 
 namespace corvana::gui {
 
@@ -27,6 +28,7 @@ void registerViews(ViewRegistry& views) {
     });
     registerSavingsViews(views);
     registerRevisionViews(views);
+    registerUrvViews(views);
 }
 
 }  // namespace corvana::gui

@@ -28,7 +28,8 @@ class FinishedCalc : public UrvFixture {
     static std::vector<std::string> owed(const std::vector<std::string>& lines) {
         std::vector<std::string> out;
         for (const auto& l : lines)
-            if (l.rfind("<BR><B>", 0) == 0 && l.find("ÍNDICE") == std::string::npos) out.push_back(l);
+            if (l.rfind("<BR><B>", 0) == 0 && l.find("ÍNDICE") == std::string::npos)
+                out.push_back(l);
         return out;
     }
 };
@@ -37,22 +38,29 @@ TEST_F(FinishedCalc, PlainReportHasNoInterestFeeOrTotalLines) {
     walk();
     const auto lines = finish();
     // 07/1994: 100,00 × (1 + 1 % + 0,6 % of 08/1994) = 101,60.
-    EXPECT_EQ(owed(lines), (std::vector<std::string>{"<BR><B>VALOR DEVIDO EM: 09/1994 = R$101,60</B></BR>"}));
+    EXPECT_EQ(owed(lines),
+              (std::vector<std::string>{"<BR><B>VALOR DEVIDO EM: 09/1994 = R$101,60</B></BR>"}));
     // Three header lines, escaped, right before "</spam>".
     const auto spam = std::find(lines.begin(), lines.end(), "</spam>");
     ASSERT_NE(spam, lines.end());
-    EXPECT_EQ(*(spam - 2), "<tr><td><div align=Justify><p><b>Autor &lt;A &amp; B&gt;</b></p></div></td></tr>");
+    EXPECT_EQ(*(spam - 2),
+              "<tr><td><div align=Justify><p><b>Autor &lt;A &amp; B&gt;</b></p></div></td></tr>");
     EXPECT_EQ((spam - 4)->rfind("<span style=", 0), 0u);
     // 68 style lines between "<style>" (the third line of the first entry) and "</style></head> ".
     const auto close = std::find(lines.begin(), lines.end(), "</style></head> ");
     EXPECT_EQ(lines[2], "<style>");
     EXPECT_EQ(close - lines.begin() - 3, 68);
     // Six columns in the totals row.
-    const auto totals = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("<tr><tbody></b>", 0) == 0; });
+    const auto totals = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.rfind("<tr><tbody></b>", 0) == 0;
+    });
     ASSERT_NE(totals, lines.end());
-    EXPECT_EQ(*totals, "<tr><tbody></b><td><div align=Right>09/1994</div></td><td><div align=Right>-</div></td>"
-                       "<td><div align=Right>-</div></td><td><div align=Right>-</div></td><td><div align=Right>-</div></td>"
-                       "<td><div align=Right>101,60</div></td></tbody></tr>");
+    EXPECT_EQ(
+        *totals,
+        "<tr><tbody></b><td><div align=Right>09/1994</div></td><td><div align=Right>-</div></td>"
+        "<td><div align=Right>-</div></td><td><div align=Right>-</div></td><td><div "
+        "align=Right>-</div></td>"
+        "<td><div align=Right>101,60</div></td></tbody></tr>");
     EXPECT_EQ(f->surv.colCount(), 8);
     EXPECT_EQ(ui.reportsShown.back(), f->reportPath());
 }
@@ -66,11 +74,12 @@ TEST_F(FinishedCalc, SimpleInterestAndFees) {
     const auto lines = finish();
     // 3 whole months from 10/06 to 15/09 at 1 %: 101,60 × 3 % = 3,048; fee 10 % of 104,648.
     EXPECT_EQ(owed(lines),
-              (std::vector<std::string>{
-                  "<BR><B>VALOR DEVIDO EM: 09/1994 = R$101,60</B></BR>",
-                  "<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: 06/1994 a 09/1994 (3 meses  -juros de 1,00% ao "
-                  "mês) = 101,60 x 3,00% = 3,05</B></BR>",
-                  "<BR><B>HONORÁRIOS: (10%) = 10,46</B></BR>", "<BR><B>TOTAL = 115,11</B></BR>"}));
+              (std::vector<std::string>{"<BR><B>VALOR DEVIDO EM: 09/1994 = R$101,60</B></BR>",
+                                        "<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: 06/1994 a "
+                                        "09/1994 (3 meses  -juros de 1,00% ao "
+                                        "mês) = 101,60 x 3,00% = 3,05</B></BR>",
+                                        "<BR><B>HONORÁRIOS: (10%) = 10,46</B></BR>",
+                                        "<BR><B>TOTAL = 115,11</B></BR>"}));
 }
 
 TEST_F(FinishedCalc, MonthlyInterestAndZeroFee) {
@@ -81,10 +90,11 @@ TEST_F(FinishedCalc, MonthlyInterestAndZeroFee) {
     f->Ehono = "0";
     const auto lines = finish();
     // Citation 08/1994, final 09/1994: 07/1994 carries 2 %: 2,03.
-    EXPECT_EQ(owed(lines), (std::vector<std::string>{
-                               "<BR><B>VALOR DEVIDO EM: 09/1994 = R$101,60</B></BR>",
-                               "<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: 10/08/1994) = R$ 2,03</B></BR>",
-                               "<BR><B>TOTAL = 103,63</B></BR>"}));
+    EXPECT_EQ(owed(lines),
+              (std::vector<std::string>{"<BR><B>VALOR DEVIDO EM: 09/1994 = R$101,60</B></BR>",
+                                        "<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da "
+                                        "citação: 10/08/1994) = R$ 2,03</B></BR>",
+                                        "<BR><B>TOTAL = 103,63</B></BR>"}));
     EXPECT_EQ(f->surv.cell(6, 5), "2,00%");
 }
 
@@ -177,7 +187,8 @@ TEST_F(Backup, RoundTripAndCutFileRefused) {
     // Saved under a chosen name with the window's own extension, and opened from there.
     ui.saveAnswers.push_back(dir / "meu.urv");
     ASSERT_TRUE(run([&] { f->Salvar(); }));
-    EXPECT_EQ(corvana::testing::readBytes(dir / "meu.urv"), corvana::testing::readBytes(f->backupPath()));
+    EXPECT_EQ(corvana::testing::readBytes(dir / "meu.urv"),
+              corvana::testing::readBytes(f->backupPath()));
     // A file cut inside the month grid is refused and nothing changes.
     std::vector<std::string> cut(lines.begin(), lines.begin() + 40);
     toolkit::writeLines(dir / "cortado.urv", cut);

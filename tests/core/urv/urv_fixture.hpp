@@ -29,19 +29,21 @@ class UrvFixture : public ::testing::Test {
     static std::vector<std::string> monthList(int month, int year, int count) {
         std::vector<std::string> l = {"Data\tRemuneração"};
         for (int i = 0; i < count; ++i) {
-            l.push_back((month < 10 ? "0" : "") + std::to_string(month) + "/" + std::to_string(year) + "\t");
+            l.push_back((month < 10 ? "0" : "") + std::to_string(month) + "/" +
+                        std::to_string(year) + "\t");
             if (++month == 13) month = 1, ++year;
         }
         return l;
     }
     void SetUp() override {
-        put("urvtab.tab", {"Data\tURV", "10/11/1993\t100,00", "10/12/1993\t200,00", "10/01/1994\t400,00",
-                           "10/02/1994\t500,00", "30/11/1993\t125,00", "31/12/1993\t250,00",
-                           "31/01/1994\t500,00", "28/02/1994\t625,00"});
+        put("urvtab.tab", {"Data\tURV", "10/11/1993\t100,00", "10/12/1993\t200,00",
+                           "10/01/1994\t400,00", "10/02/1994\t500,00", "30/11/1993\t125,00",
+                           "31/12/1993\t250,00", "31/01/1994\t500,00", "28/02/1994\t625,00"});
         put("urv.tab", monthList(3, 1994, 10));  // 03/1994 .. 12/1994
         put("Justiça Federal - Ações Condenatórias em Geral.tab",
-            {"Mês\tÍndice", "03/1994\t1,00", "04/1994\t1,00", "05/1994\t1,00", "06/1994\t1,00", "07/1994\t0,50",
-             "08/1994\t0,60", "09/1994\t1,00", "10/1994\t1,00", "11/1994\t1,00", "12/1994\t1,00"});
+            {"Mês\tÍndice", "03/1994\t1,00", "04/1994\t1,00", "05/1994\t1,00", "06/1994\t1,00",
+             "07/1994\t0,50", "08/1994\t0,60", "09/1994\t1,00", "10/1994\t1,00", "11/1994\t1,00",
+             "12/1994\t1,00"});
         app::AppOptions o;
         o.dataDir = dir.path();
         o.version = "1.0.0.0";
@@ -67,7 +69,8 @@ class UrvFixture : public ::testing::Test {
         f->Esalpago = "500,00";
     }
     void next(int times = 1) {
-        for (int i = 0; i < times; ++i) ASSERT_TRUE(run([&] { f->SpeedButton2Click(); })) << lastMessage();
+        for (int i = 0; i < times; ++i)
+            ASSERT_TRUE(run([&] { f->SpeedButton2Click(); })) << lastMessage();
     }
 };
 

@@ -38,7 +38,8 @@ TEST_F(Conversion, Article22UsesLastDaysAndFebruaryAboveAverage) {
     EXPECT_EQ(f->averageNote, "a) Média aritmética: (550,00)");
     EXPECT_EQ(f->Ema, "800,00");
     f->fillSdemo();
-    EXPECT_EQ(f->Sdemo.cell(3, 5), "a) Média aritmética: (550,00) - com aplicação do §2º do art. 22º:");
+    EXPECT_EQ(f->Sdemo.cell(3, 5),
+              "a) Média aritmética: (550,00) - com aplicação do §2º do art. 22º:");
     EXPECT_EQ(f->Sdemo.cell(3, 0), "URV do último dia do mês");
     EXPECT_EQ(f->Sdemo.cell(4, 7), f->Eporc + "%");
 }
@@ -66,13 +67,16 @@ TEST_F(Conversion, DefaultsThreeMonthsAndDuplicateDays) {
 TEST_F(Conversion, WizardChecksStopWithTheirMessages) {
     ASSERT_TRUE(program->run("SpeedButton1"));
     run([&] { f->SpeedButton2Click(); });
-    EXPECT_EQ(lastMessage(), "escolha o cálculo que deseja realizar segundo o art. 19 ou art. 22 da Lei 8.880/94 ");
+    EXPECT_EQ(
+        lastMessage(),
+        "escolha o cálculo que deseja realizar segundo o art. 19 ou art. 22 da Lei 8.880/94 ");
     EXPECT_EQ(f->page, 0);
     EXPECT_FALSE(f->anteriorEnabled);
     f->R19 = true;
     f->Enov93 = "10/11/1993";
     run([&] { f->SpeedButton2Click(); });
-    EXPECT_EQ(lastMessage(), "Preencha primeiro as datas de pagamentos dos salários em dezembro de 1993");
+    EXPECT_EQ(lastMessage(),
+              "Preencha primeiro as datas de pagamentos dos salários em dezembro de 1993");
     // A payment day the URV table lacks is named instead of dividing by zero.
     openAndFill();
     f->Ejan94 = "11/01/1994";
@@ -123,7 +127,8 @@ TEST_F(MonthGrids, CorrectionFactorAndDifference) {
         const char* factor;
     } cases[] = {{"09/1994", "1,000000"}, {"08/1994", "1,010000"}, {"06/1994", "1,021000"}};
     for (const auto& c : cases)
-        EXPECT_EQ(toolkit::formatfloatx(kFactor, f->devolveacumulado(std::string("01/") + c.month)), c.factor)
+        EXPECT_EQ(toolkit::formatfloatx(kFactor, f->devolveacumulado(std::string("01/") + c.month)),
+                  c.factor)
             << c.month;
     // 06/1994 is row 4 of the month list.
     ASSERT_EQ(f->svalores.cell(0, 4), "06/1994");
@@ -173,7 +178,7 @@ TEST_F(Finishing, PrescribedMonthsAreZeroedAndChecksRunInOrder) {
     openAndFill();
     next(3);
     f->Datafinal = "10/12/1994";
-    f->dtacitacao = "10/05/1999";  // prescription 10/05/1994
+    f->dtacitacao = "10/05/1999";              // prescription 10/05/1994
     f->svaloresSetEditText(1, 1, "1.000,00");  // 03/1994: prescribed
     f->svaloresSetEditText(1, 5, "1.000,00");  // 07/1994
     EXPECT_NE(f->surv.cell(2, 1), "0,0000");   // typing shows the percentage
@@ -184,10 +189,14 @@ TEST_F(Finishing, PrescribedMonthsAreZeroedAndChecksRunInOrder) {
         const char* message;
     };
     const Case cases[] = {
-        {[](TFurv& w) { w.Datafinal = kEmptyDate; }, "Preencha primeiro a data para qual deseja atualizar o cálculo"},
+        {[](TFurv& w) { w.Datafinal = kEmptyDate; },
+         "Preencha primeiro a data para qual deseja atualizar o cálculo"},
         {[](TFurv& w) { w.dtacitacao = kEmptyDate; }, "Preencha a data da citação"},
         {[](TFurv& w) { w.Eprescricao = kEmptyDate; }, "Preencha a data da prescrição"},
-        {[](TFurv& w) { w.dtacitacao = "11/12/1994"; w.Eprescricao = "01/01/1990"; },
+        {[](TFurv& w) {
+             w.dtacitacao = "11/12/1994";
+             w.Eprescricao = "01/01/1990";
+         },
          "A data da citação não pode ser maior que a data de atualização"},
     };
     for (const auto& c : cases) {
@@ -214,10 +223,12 @@ TEST_F(Finishing, PrescribedMonthsAreZeroedAndChecksRunInOrder) {
     app::runCommand(ui, [&] { f->SpeedButton3Click(); });
     ASSERT_EQ(ui.messages.size(), n + 1);
     EXPECT_EQ(ui.messages.back(),
-              "A atualização do cálculo só poderá ser para a data: 30/04/1995 esta é a data de atualização da "
+              "A atualização do cálculo só poderá ser para a data: 30/04/1995 esta é a data de "
+              "atualização da "
               "tabela do programa");
     EXPECT_EQ(f->Datafinal, "30/04/1995");
-    EXPECT_EQ(f->dtacitacao, "30/04/1995");  // moved to the last month, then not after the final date
+    EXPECT_EQ(f->dtacitacao,
+              "30/04/1995");  // moved to the last month, then not after the final date
     EXPECT_FALSE(f->visible);
     // Cited in 04/1995: prescription 30/04/1990, nothing prescribed. 03/1995 is not in the
     // index table, so every month of it before 04/1995 is added: 1 + 9,1 %.
@@ -243,6 +254,13 @@ TEST_F(Finishing, PrescriptionZeroesEarlyMonthsAtTheEnd) {
     EXPECT_EQ(f->surv.cell(3, 1), "0,00");
     EXPECT_EQ(f->surv.cell(5, 1), "0,00");
     EXPECT_EQ(f->surv.cell(2, 3), "-2,5000%");  // 05/1994 keeps the increase
+    // A salary typed and then removed leaves no difference behind.
+    ASSERT_TRUE(run([&] { f->SpeedButton1Click(); }));
+    f->svaloresSetEditText(1, 6, "1.000,00");
+    f->svaloresSetEditText(1, 6, "");
+    next(1);
+    ASSERT_TRUE(run([&] { f->SpeedButton3Click(); })) << lastMessage();
+    EXPECT_EQ(f->surv.cell(5, 6), "0,00");
     // The report lists neither prescribed month, yet their 0,00 are part of the total.
     const std::string html = corvana::testing::readBytes(f->reportPath());
     EXPECT_EQ(html.find(">03/1994<"), std::string::npos);
