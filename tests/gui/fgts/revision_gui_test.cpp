@@ -19,6 +19,7 @@ class RevisionGuiTest : public QObject {
     Q_OBJECT
   private slots:
     void walkThroughTheWindow();
+    void dailyEntriesReachTheInputGrid();
 };
 
 void RevisionGuiTest::walkThroughTheWindow() {
@@ -81,6 +82,46 @@ void RevisionGuiTest::walkThroughTheWindow() {
     QCOMPARE(m.svalores.cell(2, 1), std::string("1.000,00"));
     QCOMPARE(m.ComboBox1, std::string("10/12/1999"));
     QCOMPARE(h.in<QComboBox>(cls, "ComboBox1")->currentText(), QString("10/12/1999"));
+}
+
+void RevisionGuiTest::dailyEntriesReachTheInputGrid() {
+    testing::SavingsGuiHarness h;
+    const char* cls = fgts::TFFGTSdif::kClassName;
+    auto& m = *h.app->modelAs<fgts::TFFGTSdif>(cls);
+    for (QAction* a : h.window->popupMenu(app::Place::PopupFgts)->actions())
+        if (a->text() == "Revisão TR X INPC ou IPCA-E") a->trigger();
+    QWidget* w = h.view(cls);
+    QTRY_VERIFY(w->isVisible());
+    h.click(cls, "SpeedButton2");
+    h.click(cls, "Button9");
+    QWidget* daily = h.view("TFmanual");
+    QVERIFY(daily != nullptr);
+    QTRY_VERIFY(daily->isVisible());
+    QTRY_VERIFY(!w->isVisible());
+    auto* sdia = h.in<QTableView>("TFmanual", "sdia");
+    QCOMPARE(sdia->model()->columnCount(), 4);
+    QCOMPARE(sdia->model()->headerData(2, Qt::Horizontal).toString(), QString("Saques"));
+    QCOMPARE(sdia->model()->index(0, 0).data().toString(), QString("07/12/1998"));
+    h.type("TFmanual", "sdia", 0, 1, "250,00");  // 07/12/1998
+    h.type("TFmanual", "sdia", 2, 2, "50,00");   // 09/12/1998, a withdrawal
+    h.type("TFmanual", "sdia", 40, 1, "80,00");  // 16/01/1999
+    h.shot("TFmanual", "revisao-diario");
+    h.click("TFmanual", "Button3");
+    QTRY_VERIFY(w->isVisible());
+    QVERIFY(!daily->isVisible());
+    QCOMPARE(m.svalores.cell(2, 1), std::string("250,00"));
+    QCOMPARE(m.svalores.cell(3, 1), std::string("50,00"));
+    QCOMPARE(m.svalores.cell(2, 2), std::string("80,00"));
+    QCOMPARE(m.sfgts.cell(4, 1), std::string("200,00"));
+    auto* grid = h.in<QTableView>(cls, "svalores");
+    QCOMPARE(grid->model()->index(0, 2).data().toString(), QString("250,00"));
+    QCOMPARE(h.in<QStackedWidget>(cls, "PageControl1")->currentIndex(), 1);
+    // "Fechar" of the daily window brings this calculator back.
+    h.click(cls, "Button9");
+    QTRY_VERIFY(daily->isVisible());
+    h.click("TFmanual", "Button4");
+    QTRY_VERIFY(w->isVisible());
+    QVERIFY(!daily->isVisible());
 }
 
 QTEST_MAIN(RevisionGuiTest)
