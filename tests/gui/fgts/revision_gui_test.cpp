@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -100,6 +101,8 @@ void RevisionGuiTest::dailyEntriesReachTheInputGrid() {
     QTRY_VERIFY(!w->isVisible());
     auto* sdia = h.in<QTableView>("TFmanual", "sdia");
     QCOMPARE(sdia->model()->columnCount(), 4);
+    // The view shows every day laid out (up to the last credit date of the table).
+    QVERIFY(sdia->verticalHeader()->count() > 9000);
     QCOMPARE(sdia->model()->headerData(2, Qt::Horizontal).toString(), QString("Saques"));
     QCOMPARE(sdia->model()->index(0, 0).data().toString(), QString("07/12/1998"));
     h.type("TFmanual", "sdia", 0, 1, "250,00");  // 07/12/1998
