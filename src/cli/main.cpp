@@ -12,6 +12,7 @@
 #include "core/app/scripted_ui.hpp"
 #include "core/configured/replay.hpp"
 #include "core/fgts/fgts_replay.hpp"
+#include "core/fgts/revision_replay.hpp"
 #include "core/savings/replay.hpp"
 #include "core/tables/converter.hpp"
 #include "pdf/pdf_words.hpp"
@@ -30,8 +31,8 @@ int usage() {
     std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window JANELA] ARQUIVO [-o SAIDA]\n"
                  "       JANELA: tjsp tjmg tjpr tjpre jf sp (tribunais), conf conftodos conftodosII\n"
                  "       (poupança configurada), urv, fgts (expurgos do FGTS), juros (FGTS - juros\n"
-                 "       progressivos); sem --window, a extensão ou a primeira linha do arquivo\n"
-                 "       escolhe a janela (.e20 .ex20 .ex21 .urv .fg .jfgts; .e12/.ejf: poupança)\n"
+                 "       progressivos), revisao (revisão TR X INPC ou IPCA-E); sem --window, a extensão ou a primeira linha do arquivo\n"
+                 "       escolhe a janela (.e20 .ex20 .ex21 .urv .fg .jfgts .fgtsd; .e12/.ejf: poupança)\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli importar [--data-dir PASTA] SERIE ARQUIVO   (--help: as séries)\n"
                  "     corvana-cli tabelas [--data-dir PASTA]\n"
@@ -104,6 +105,10 @@ const std::vector<Replayer>& replayers() {
         {{"juros"}, [](const std::filesystem::path& f) { return hasExtension(f, ".jfgts"); },
          [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
              return fgts::replayProgressive(a, ui, f);
+         }},
+        {{"revisao"}, [](const std::filesystem::path& f) { return fgts::isRevisionFile(f); },
+         [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
+             return fgts::replayRevision(a, ui, f);
          }},
     };
     return table;

@@ -31,18 +31,21 @@ if(expected_rc EQUAL 0)
   # The report and the backup are also in the data folder, as the window leaves them.
   if(NOT EXISTS "${WORK}/data/temp2.back" AND NOT EXISTS "${WORK}/data/tempjf.back"
      AND NOT EXISTS "${WORK}/data/tempsp.back" AND NOT EXISTS "${WORK}/data/fgts.back"
-     AND NOT EXISTS "${WORK}/data/temp_jfgts.back")
+     AND NOT EXISTS "${WORK}/data/temp_jfgts.back"
+     AND NOT EXISTS "${WORK}/data/temp_jfgtsdif.back")
     message(FATAL_ERROR "no backup in the data folder")
   endif()
   if(NOT EXISTS "${WORK}/data/teste.html" AND NOT EXISTS "${WORK}/data/teste2.html"
      AND NOT EXISTS "${WORK}/data/jf.html" AND NOT EXISTS "${WORK}/data/fgt.html"
-     AND NOT EXISTS "${WORK}/data/jfgts.html")
+     AND NOT EXISTS "${WORK}/data/jfgts.html"
+     AND NOT EXISTS "${WORK}/data/jfgtsdif.html")
     message(FATAL_ERROR "no report in the data folder")
   endif()
 else()
   if(EXISTS "${WORK}/relatorio.html" OR EXISTS "${WORK}/data/temp2.back"
      OR EXISTS "${WORK}/data/tempjf.back" OR EXISTS "${WORK}/data/tempsp.back"
-     OR EXISTS "${WORK}/data/fgts.back" OR EXISTS "${WORK}/data/temp_jfgts.back")
+     OR EXISTS "${WORK}/data/fgts.back" OR EXISTS "${WORK}/data/temp_jfgts.back"
+     OR EXISTS "${WORK}/data/temp_jfgtsdif.back")
     message(FATAL_ERROR "a stopped calculation wrote files")
   endif()
   if(err STREQUAL "")

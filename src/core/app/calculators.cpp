@@ -1,6 +1,7 @@
 // The calculators this build has: one registry line each (see ModelRegistry).
 #include "core/app/app.hpp"
 #include "core/app/registry.hpp"
+#include "core/fgts/fgts_revision.hpp"
 #include "core/savings/month_yield_dialog.hpp"
 #include "core/savings/yield_override_dialog.hpp"
 #include "core/savings/sao_paulo_factors.hpp"
@@ -47,6 +48,8 @@ void registerWindowModels(ModelRegistry& registry) {
     // FGTS calculators.
     registry.add("TFormFGTS", [](App& app) { return std::make_unique<fgts::TFormFGTS>(app.context()); });
     registry.add("TForm_FGTS", [](App& app) { return std::make_unique<fgts::TForm_FGTS>(app.context()); });
+    // FGTS index revision.
+    registry.add("TFFGTSdif", [](App& app) { return std::make_unique<fgts::TFFGTSdif>(app.context()); });
 }
 
 }  // namespace corvana::app

@@ -165,6 +165,7 @@ std::vector<Command> buildTable() {
     b.open(pf, "FGTS - Juros Progressivos", "TForm_FGTS", true, true);
     {
         auto& c = b.open(pf, "Revisão TR X INPC ou IPCA-E", "TFFGTSdif", true, false);
+        c.prepareOpen = true;
         c.loadOwnTables = true;
         c.firstPage = true;
     }

@@ -70,6 +70,12 @@ void TFmanual::Button1Click() {
 
 void TFmanual::Button3Click() {
     if (owner_ == nullptr) return;
+    if (owner_->sendDays(*this)) {
+        Pb1 = 100;
+        close();
+        owner_->entriesSent();
+        return;
+    }
     toolkit::StringGrid& target = owner_->monthGrid();
     const long until = readDate(owner_->sendUntil()).serial();
     // The days once, read before anything changes.
@@ -104,6 +110,7 @@ void TFmanual::Button3Click() {
 }
 
 void TFmanual::printenche() {
+    if (owner_ != nullptr && owner_->buildSummary(*this)) return;
     toolkit::StringGrid g = Sprint;
     g.clear();
     g.setRowCount(std::max(2, sdia.rowCount()));

@@ -11,6 +11,8 @@
 
 namespace corvana::urv {
 
+class TFmanual;
+
 // What the daily entries window needs from the calculator it sends to. The URV calculator is
 // one; another calculator that opens the window brings its own.
 class DailyEntriesOwner {
@@ -27,6 +29,10 @@ class DailyEntriesOwner {
     virtual void writeBackup() = 0;
     // "Fechar": the calculator's window is shown again.
     virtual void showOwner() = 0;
+    // A calculator whose grids differ from the month grid above sends the days itself
+    // ("Enviar p/ planilha") and builds its own summary; true when it did.
+    virtual bool sendDays(TFmanual&) { return false; }
+    virtual bool buildSummary(TFmanual&) { return false; }
 };
 
 // How an opener lays the grid out on first use.

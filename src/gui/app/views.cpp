@@ -4,6 +4,7 @@
 #include "gui/app/about_box.hpp"
 #include "gui/savings/savings_views.hpp"
 #include "gui/configured/configured_view.hpp"
+#include "gui/fgts/revision_view.hpp"
 #include "gui/urv/urv_views.hpp"
 #include "gui/fgts/fgts_views.hpp"
 
@@ -29,6 +30,7 @@ void registerViews(ViewRegistry& views) {
     });
     registerSavingsViews(views);
     registerConfiguredViews(views);
+    registerRevisionViews(views);
     registerUrvViews(views);
     registerFgtsViews(views);
 }

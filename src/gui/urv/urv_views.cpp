@@ -637,6 +637,11 @@ void DailyEntriesView::refresh() {
         view_->setCurrentIndex(sdia_->index(r, std::max(0, view_->currentIndex().column())));
 }
 
+void DailyEntriesView::showEvent(QShowEvent* event) {
+    refresh();
+    UrvWindow::showEvent(event);
+}
+
 void DailyEntriesView::hideEvent(QHideEvent* event) {
     m_.visible = false;
     UrvWindow::hideEvent(event);

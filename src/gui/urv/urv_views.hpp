@@ -96,6 +96,8 @@ class DailyEntriesView : public UrvWindow {
     void refresh() override;
 
   protected:
+    // Opened by another calculator's handler, the window shows the grid as that handler left it.
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:

@@ -1,0 +1,153 @@
+// The FGTS revision report "jfgtsdif.html": head lines, daily entries, the revision table, the
+// amount owed, interest, fees and total.
+#include "core/fgts/fgts_revision.hpp"
+#include "core/toolkit/html_text.hpp"
+#include "core/urv/report_styles.hpp"
+#include "core/urv/urv_text.hpp"
+
+namespace corvana::fgts {
+
+using toolkit::htmlText;
+using toolkit::Real;
+using toolkit::StringGrid;
+using urv::money;
+using urv::N;
+
+namespace {
+
+std::string headCell(const std::string& t) {
+    return "<td><div align=Right><b>" + htmlText(t) + "</b></div></td>";
+}
+std::string bodyCell(const std::string& t) {
+    return "<td><div align=Right>" + htmlText(t) + "</div></td>";
+}
+
+std::string gridRow(const StringGrid& g, int r, bool header) {
+    std::string s = "<tr>\r\n";
+    for (int c = 0; c < g.colCount(); ++c)
+        s += header ? headCell(g.cell(c, r)) : bodyCell(g.cell(c, r));
+    return s;
+}
+
+std::string H(const std::string& x) {
+    return "<tr><td><div align=Justify><p><b>" + x + "</b></p></div></td></tr>";
+}
+
+// "dd/mm/yyyy" shown as "mm/yyyy".
+std::string monthText(const std::string& date) {
+    const auto slash = date.find('/');
+    return slash == std::string::npos ? date : date.substr(slash + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> TFFGTSdif::reportLines() const {
+    const std::string& S = ctx_.Cfont;
+    const std::string& Nf = ctx_.Cnomefont;
+    const std::string T = "<body>\r\n<table border =1 span style=\"font-size:" + S +
+                          ".0pt;font-family:" + Nf + "\">" + "\r\n";
+
+    // Totals row.
+    std::string totals;
+    if (Jurmen) {
+        StringGrid st(sfgts.colCount(), 1, 0);
+        st.setRow(0, {ComboBox1, "-", "-", "-", "-", "-", "-", Edit3, "-", "-", "-", Edit4, "-",
+                      Edit1, "-", Edit2});
+        for (int c = 0; c < st.colCount(); ++c) totals += bodyCell(st.cell(c, 0));
+    }
+
+    std::vector<std::string> re;
+    re.push_back("<html><head>\r\n<title>Diferenças do FGTS</title>\r\n<style>");
+    if (cab_ != nullptr)
+        for (const auto& l : cab_->lines()) re.push_back(l);
+    re.push_back("</style></head> ");
+    re.push_back("<body>");
+    re.push_back("<span style=\"font-size:" + S + ".0pt;font-family:" + Nf + "\">");
+    for (const auto& l : Memo1) re.push_back(H(htmlText(l)));
+    re.push_back("</spam>");
+    if (manual_ != nullptr && manual_->Cexibirdemo) {
+        const StringGrid& sp = manual_->Sprint;
+        re.push_back("<p>&nbsp;</p>");
+        re.push_back(
+            "<tr><td><div align=Justify><p><b>DEMONSTRATIVO DIÁRIO DOS LANÇAMENTOS EM "
+            "CONTA</b></p></div></td></tr>");
+        re.push_back(T);
+        for (int r = 0; r < sp.rowCount(); ++r) {
+            re.push_back(r == 0 ? "<thead>" + gridRow(sp, 0, true) + "</thead>"
+                                : "<tbody></b>" + gridRow(sp, r, false) + "</tbody>");
+            re.push_back("</tr>");
+        }
+        re.push_back("</table>");
+        re.push_back("<p>&nbsp;</p>");
+    }
+    re.push_back(
+        "<tr><td><div align=Justify><p><b>DEMONSTRATIVO DA DIFERENÇA ENTRE VALOR PAGO E VALOR "
+        "APURADO</b></p></div></td></tr>");
+    re.push_back(T);
+    re.push_back("<thead>" + gridRow(sfgts, 0, true) + "</thead>");
+    const auto initial = listDate(ComboBox2);
+    // The last row the list visits: the row of the final date, or the last row.
+    int lastVisited = sfgts.rowCount() - 1;
+    for (int r = 1; r < sfgts.rowCount(); ++r) {
+        if (r > 1 && sfgts.cell(0, r - 1) == ComboBox1) {
+            lastVisited = r - 1;
+            break;
+        }
+        const auto day = listDate(sfgts.cell(0, r));
+        if (day && initial && !(*day < *initial))
+            re.push_back("<tbody></b>" + gridRow(sfgts, r, false) + "</tbody>");
+        re.push_back("</tr>");
+    }
+    if (Caplijur && Jurmen) re.push_back("<tr><tbody></b>" + totals + "</tbody></tr>");
+    re.push_back("</table>");
+
+    Real A = 0;
+    for (int r = 1; r < sfgts.rowCount(); ++r)
+        if (sfgts.cell(0, r) == ComboBox1) A = N(sfgts.cell(12, r));
+    const std::string label =
+        lastVisited >= 1 ? monthText(sfgts.cell(0, lastVisited)) : std::string();
+    re.push_back("<BR><B>VALOR DEVIDO EM: " + htmlText(label) + " = R$" + money(A) + "</B></BR>");
+
+    Real J = 0, Hf = 0;
+    const Real fee = N(Ehono);
+    if (Jurmen) {
+        if (Caplijur) {
+            J = N(Edit2);
+            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " +
+                         htmlText(dtacitacao) + ") = R$ " + money(J) + "</B></BR>");
+        }
+        if (Chono) {
+            Hf = fee / 100 * (A + J);
+            if (fee > 0)
+                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
+                             "</B></BR>");
+        }
+    } else {
+        if (Caplijur) {
+            const toolkit::Span span =
+                toolkit::EntreDatas(urv::readDate(dtacitacao), urv::readDate(ComboBox1));
+            const int n = span.years * 12 + span.months;
+            const Real R = N(urv::rate(n * N(Eq)));
+            J = R / 100 * A;
+            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " +
+                         urv::monthOf(dtacitacao) + " a " + urv::monthOf(ComboBox1) + " (" +
+                         std::to_string(n) + (n > 1 ? " meses " : " mês ") + " -juros de " +
+                         htmlText(Eq) + "% ao mês) = " + money(A) + " x " + money(R) + "%" + " = " +
+                         money(J) + "</B></BR>");
+        }
+        if (Chono) {
+            Hf = fee / 100 * (A + J);
+            if (fee > 0)
+                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
+                             "</B></BR>");
+        }
+    }
+    if (Chono || Caplijur) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
+    if (Rfev && Caplijur && Jurmen)
+        re.push_back("<BR><B>Valores da diferença expresso em Reais (colunas l, m e o)</B></BR>");
+    re.push_back("<p>&nbsp;</p>");
+    re.push_back("</body></html>");
+    return re;
+}
+
+}  // namespace corvana::fgts
