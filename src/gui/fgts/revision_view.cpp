@@ -2,6 +2,7 @@
 // model, every event through the model's handler, every widget refreshed afterwards.
 #include "gui/fgts/revision_view.hpp"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,12 +12,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -123,7 +124,8 @@ RevisionView::RevisionView(app::App& app, fgts::TFFGTSdif& model, QWidget* paren
 
 RevisionView::~RevisionView() {
     if (svalores_ != nullptr) svalores_->setCellEdited({});
-    if (dtacitacao_ != nullptr) dtacitacao_->removeEventFilter(this);
+    for (QLineEdit* e : {dtacitacao_, eq_, ehono_})
+        if (e != nullptr) e->removeEventFilter(this);
 }
 
 QWidget* RevisionView::buildOptionsPage() {
@@ -167,7 +169,7 @@ QWidget* RevisionView::buildOptionsPage() {
     dtacitacao_->setMaxLength(10);
     dtacitacao_->installEventFilter(this);
     eq_ = edit("Eq", juros);
-    eq_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.,]*"), eq_));
+    eq_->installEventFilter(this);
     jurmen_ = check("Jurmen", "Juros mês a mês", juros);
     c2002_ = check("C2002", "0,5% antes de 10/01/2002 e 1% após", juros);
     auto* help1 = button("Button3", "?", juros);
@@ -198,7 +200,7 @@ QWidget* RevisionView::buildOptionsPage() {
     auto* hol = new QGridLayout(hono);
     chono_ = check("Chono", "Aplicar honorários", hono);
     ehono_ = edit("Ehono", hono);
-    ehono_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), ehono_));
+    ehono_->installEventFilter(this);
     hol->addWidget(chono_, 0, 0, 1, 2);
     hol->addWidget(new QLabel("Porcentagem dos Honorários", hono), 1, 0);
     hol->addWidget(ehono_, 1, 1);
@@ -315,6 +317,28 @@ QWidget* RevisionView::buildGridsPage() {
 }
 
 bool RevisionView::eventFilter(QObject* watched, QEvent* event) {
+    // Money and percentage boxes take digits, Backspace and Tab only; Delete acts as Backspace
+    // and the caret stays at the end.
+    if ((watched == eq_ || watched == ehono_) && event->type() == QEvent::KeyPress) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete) {
+            QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+            box->end(false);
+            QApplication::sendEvent(box, &backspace);
+            return true;
+        }
+        const QString text = key->text();
+        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
+            key->key() == Qt::Key_Backtab) {
+            box->end(false);
+            return false;
+        }
+        if (!text.isEmpty() && text.at(0).isPrint()) {
+            if (!text.at(0).isDigit()) return true;
+            box->end(false);
+        }
+    }
     if (watched == dtacitacao_) {
         if (event->type() == QEvent::FocusIn) run([this] { m_.dtacitacaoEnter(); });
         if (event->type() == QEvent::FocusOut) run([this] { m_.dtacitacaoExit(); });

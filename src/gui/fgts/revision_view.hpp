@@ -30,7 +30,7 @@ class RevisionView : public SavingsView {
     QLabel *label7_, *label8_;
     QPlainTextEdit* memo1_;
     QCheckBox *caplijur_, *jurmen_, *c2002_, *chono_;
-    QLineEdit *dtacitacao_, *eq_, *ehono_;
+    QLineEdit *dtacitacao_ = nullptr, *eq_ = nullptr, *ehono_ = nullptr;
     QGroupBox* start_;
     QRadioButton *rjan_, *rfev_;
     QComboBox *ctaxa_, *combo1_, *combo2_;

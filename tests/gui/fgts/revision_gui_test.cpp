@@ -40,8 +40,19 @@ void RevisionGuiTest::walkThroughTheWindow() {
     QVERIFY(!h.in<QPushButton>(cls, "SpeedButton3")->isEnabled());
     // The bundled data folder has abre.tab: the start choice is offered.
     QVERIFY(h.in<QRadioButton>(cls, "RJan")->isVisibleTo(w));
-    h.in<QLineEdit>(cls, "Ehono")->clear();
-    QTest::keyClicks(h.in<QLineEdit>(cls, "Ehono"), "15");
+    // Money typing: digits enter from the right, other keys are refused, Delete is Backspace.
+    auto* eq = h.in<QLineEdit>(cls, "Eq");
+    eq->setFocus();
+    QTest::keyClicks(eq, "2x");
+    QCOMPARE(m.Eq, std::string("10,02"));
+    QTest::keyClick(eq, Qt::Key_Delete);
+    QCOMPARE(m.Eq, std::string("1,00"));
+    QCOMPARE(eq->text(), QString("1,00"));
+    auto* ehono = h.in<QLineEdit>(cls, "Ehono");
+    ehono->setFocus();
+    QTest::keyClick(ehono, Qt::Key_Backspace);
+    QTest::keyClick(ehono, Qt::Key_Backspace);
+    QTest::keyClicks(ehono, "1a5");
     QCOMPARE(m.Ehono, std::string("15"));
     h.in<QCheckBox>(cls, "Chono")->setFocus();
     QTest::keyClick(h.in<QCheckBox>(cls, "Chono"), Qt::Key_Space);
