@@ -285,6 +285,12 @@ void SavingsWizard::SpeedButton5Click() {
     abrir();
 }
 
+bool SavingsWizard::abrirArquivo(const std::filesystem::path& file) {
+    page = 0;
+    abrir(file);
+    return true;
+}
+
 void SavingsWizard::SpeedButton18Click() {
     page = 0;
     abrirback();
