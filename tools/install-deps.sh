@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgumbo-dev fonts-liberation2
   xvfb xauth poppler-utils
+  dpkg-dev desktop-file-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

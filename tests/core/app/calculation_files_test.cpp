@@ -52,6 +52,24 @@ TEST(CalculationFiles, ExtensionThenFirstLineNamesTheWindow) {
     }
 }
 
+// A double click opens every kind of file with an extension: the MIME file gives it a type
+// and the desktop entry lists that type.
+TEST(CalculationFiles, EveryExtensionHasAMimeTypeTheDesktopEntryLists) {
+    const fs::path packaging = fs::path(CORVANA_TEST_DATA) / ".." / ".." / "packaging";
+    const std::string mime = corvana::testing::readBytes(packaging / "corvana-mime.xml");
+    const std::string desktop = corvana::testing::readBytes(packaging / "corvana.desktop");
+    const auto mimeLine = desktop.substr(desktop.find("\nMimeType="));
+    for (const auto& kind : calculationFileKinds()) {
+        if (kind.extension.empty()) continue;
+        const std::string glob = "<glob pattern=\"*" + std::string(kind.extension) + "\"/>";
+        const auto at = mime.find(glob);
+        ASSERT_NE(at, std::string::npos) << kind.extension;
+        const auto open = mime.rfind("<mime-type type=\"", at) + 17;
+        const std::string type = mime.substr(open, mime.find('"', open) - open);
+        EXPECT_NE(mimeLine.find(type + ";"), std::string::npos) << type;
+    }
+}
+
 // The program on a copy of a case's data folder.
 struct Program {
     TempDir data;
