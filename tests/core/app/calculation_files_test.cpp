@@ -22,15 +22,15 @@ TEST(CalculationFiles, ExtensionThenFirstLineNamesTheWindow) {
         const char* window;  // null: no window opens it
     } cases[] = {
         {"calculo.e12", "Vers 1.21", "TForm2"},
-        {"CALCULO.E12", "Vers 1.2", "TForm2"},     // filters list upper-case extensions
-        {"sp.e12", "estados", "TForm5"},           // the layout wins over the name
+        {"CALCULO.E12", "Vers 1.2", "TForm2"},  // filters list upper-case extensions
+        {"sp.e12", "estados", "TForm5"},        // the layout wins over the name
         {"federal.ejf", "Vers 1.2", "TForm_jf"},
         {"conta.EX21", "Vers federal", "TForm_conftodosII"},
         {"fgts.fg", "2", "TFormFGTS"},
         {"juros.jfgts", "Vers 1.3", "TForm_FGTS"},
         {"rev.fgtsd", "Vers 1.7", "TFFGTSdif"},
         {"salarios.urv", "Vers 1.2", "TFurv"},
-        {"temp2.back", "Vers 1.21", "TForm2"},     // no extension of its own: the tag decides
+        {"temp2.back", "Vers 1.21", "TForm2"},  // no extension of its own: the tag decides
         {"temp3.back", "Vers federal", "TForm7"},
         {"tempsp.back", "estados", "TForm5"},
         {"notas.txt", "Versão do cliente", "TForm2"},
@@ -80,8 +80,9 @@ struct Program {
     explicit Program(const fs::path& dataFolder, bool withCalculators = true) {
         fs::copy(dataFolder, data.path(), fs::copy_options::recursive);
         ModelRegistry none;
-        app = withCalculators ? std::make_unique<App>(ui, AppOptions{data.path(), files.path()})
-                              : std::make_unique<App>(ui, AppOptions{data.path(), files.path()}, none);
+        app = withCalculators
+                  ? std::make_unique<App>(ui, AppOptions{data.path(), files.path()})
+                  : std::make_unique<App>(ui, AppOptions{data.path(), files.path()}, none);
         app->start();
         ui.windowsShown.clear();
     }
