@@ -96,17 +96,15 @@ std::string openCalculation(App& app, const fs::path& file) {
         }
         const Command* command = openingCommand(*kind);
         WindowModel* window = app.model(kind->window);
-        if (command == nullptr || window == nullptr || !app.available(*command)) {
+        if (command == nullptr || window == nullptr || !window->opensFiles() ||
+            !app.available(*command)) {
             app.ui().showMessage(kWindowNotBuilt + quoted(file));
             return;
         }
         // The calculator opens as from its menu entry (its table, its caption); a missing
         // table stops here with the command's own message.
         if (!app.form1().openWindow(*command)) return;
-        if (!window->abrirArquivo(file)) {
-            app.ui().showMessage(kWindowNotBuilt + quoted(file));
-            return;
-        }
+        window->abrirArquivo(file);
         opened = window->className();
     });
     return opened;

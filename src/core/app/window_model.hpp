@@ -38,8 +38,9 @@ class WindowModel {
     // ("<court table>.tab"); empty when the calculator has none.
     virtual std::string indiceTable() const { return {}; }
     // "Abrir" with the file already chosen (a calculation given on the command line or
-    // double-clicked); false when the window opens no files.
-    virtual bool abrirArquivo(const std::filesystem::path&) { return false; }
+    // double-clicked); a window that overrides it answers true to opensFiles().
+    virtual bool opensFiles() const { return false; }
+    virtual void abrirArquivo(const std::filesystem::path&) {}
 
   private:
     std::string className_;

@@ -231,14 +231,13 @@ void TForm5::SpeedButton5Click() {
     if (chosen) abrirArquivo(*chosen);
 }
 
-bool TForm5::abrirArquivo(const std::filesystem::path& file) {
+void TForm5::abrirArquivo(const std::filesystem::path& file) {
     page = 0;
     const auto lines = toolkit::readLines(file);
     if ((lines.empty() || lines.front() != "estados") && form2_ != nullptr)
         form2_->abrir(file);
     else
         abrir(file);
-    return true;
 }
 
 void TForm5::abrirback2() {

@@ -285,10 +285,9 @@ void SavingsWizard::SpeedButton5Click() {
     abrir();
 }
 
-bool SavingsWizard::abrirArquivo(const std::filesystem::path& file) {
+void SavingsWizard::abrirArquivo(const std::filesystem::path& file) {
     page = 0;
     abrir(file);
-    return true;
 }
 
 void SavingsWizard::SpeedButton18Click() {

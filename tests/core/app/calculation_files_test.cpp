@@ -79,10 +79,12 @@ struct Program {
 
     explicit Program(const fs::path& dataFolder, bool withCalculators = true) {
         fs::copy(dataFolder, data.path(), fs::copy_options::recursive);
-        ModelRegistry none;
+        // Without the calculators: a "TForm2" of a build whose window opens no files yet.
+        ModelRegistry plain;
+        plain.add("TForm2", [](App&) { return std::make_unique<WindowModel>("TForm2", "x"); });
         app = withCalculators
                   ? std::make_unique<App>(ui, AppOptions{data.path(), files.path()})
-                  : std::make_unique<App>(ui, AppOptions{data.path(), files.path()}, none);
+                  : std::make_unique<App>(ui, AppOptions{data.path(), files.path()}, plain);
         app->start();
         ui.windowsShown.clear();
     }
