@@ -5,7 +5,7 @@ REL_DIR   ?= build/release
 FUZZ_DIR  ?= build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps test run build-debug build-release bench fuzz format clean tabelas
+.PHONY: all deps test run package build-debug build-release bench fuzz format clean tabelas
 
 all: build-release
 
@@ -25,6 +25,11 @@ test: build-debug
 
 run: build-release
 	@bash tools/run.sh $(REL_DIR)
+
+# The Debian package corvana_<version>_<arch>.deb, in $(REL_DIR).
+package: build-release
+	cd $(REL_DIR) && cpack -G DEB
+	@ls -1 $(REL_DIR)/corvana_*.deb
 
 bench: build-release
 	@for b in $(REL_DIR)/bench/corvana_bench_*; do echo "== $$b"; $$b; done

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth poppler-utils
   libpoppler-cpp-dev
   xdotool imagemagick
+  dpkg-dev desktop-file-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

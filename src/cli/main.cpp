@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "core/app/app.hpp"
+#include "core/app/calculation_files.hpp"
 #include "core/app/data_folder.hpp"
 #include "core/app/scripted_ui.hpp"
+#include "core/app/table_installer.hpp"
 #include "core/configured/replay.hpp"
 #include "core/fgts/fgts_replay.hpp"
 #include "core/fgts/revision_replay.hpp"
@@ -31,8 +33,10 @@ int usage() {
     std::cerr << "uso: corvana-cli report [--data-dir PASTA] [--window JANELA] ARQUIVO [-o SAIDA]\n"
                  "       JANELA: tjsp tjmg tjpr tjpre jf sp (tribunais), conf conftodos conftodosII\n"
                  "       (poupança configurada), urv, fgts (expurgos do FGTS), juros (FGTS - juros\n"
-                 "       progressivos), revisao (revisão TR X INPC ou IPCA-E); sem --window, a extensão ou a primeira linha do arquivo\n"
-                 "       escolhe a janela (.e20 .ex20 .ex21 .urv .fg .jfgts .fgtsd; .e12/.ejf: poupança)\n"
+                 "       progressivos), revisao (revisão TR X INPC ou\n"
+                 "       IPCA-E); sem --window, a extensão ou a primeira linha do arquivo escolhe\n"
+                 "       a janela, como no programa\n"
+                 "     corvana-cli instalar-tabelas [--data-dir PASTA]\n"
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli importar [--data-dir PASTA] SERIE ARQUIVO   (--help: as séries)\n"
                  "     corvana-cli tabelas [--data-dir PASTA]\n"
@@ -67,11 +71,47 @@ const app::Command* windowCommand(const std::string& name) {
     return nullptr;
 }
 
+// Fills or refreshes a data folder from the bundled tables, as the updater does (the user's
+// settings, plan table, header and footer are kept); 0 done, 2 usage or file error.
+int instalarTabelas(const std::vector<std::string>& args, const char* argv0) {
+    std::optional<std::filesystem::path> dataDir;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data-dir" && i + 1 < args.size()) {
+            dataDir = app::u8name(args[++i]);
+        } else {
+            return usage();
+        }
+    }
+    const std::filesystem::path folder = app::dataFolder(dataDir);
+    if (folder.empty()) {
+        std::cerr << "pasta de dados desconhecida: use --data-dir\n";
+        return 2;
+    }
+    const std::filesystem::path source = app::bundledTables(app::programFolder(argv0));
+    if (source.empty()) {
+        std::cerr << "tabelas para instalar não encontradas junto do programa\n";
+        return 2;
+    }
+    const auto done = app::installTables(source, folder);
+    std::cout << "Tabelas de " << source.string() << "\n"
+              << "Pasta de dados: " << folder.string() << "\n"
+              << done.installed.size() << " arquivos instalados, " << done.replaced.size()
+              << " atualizados, " << done.kept.size() << " arquivos do usuário preservados\n";
+    return 0;
+}
+
+// The file name of a calculation, as messages quote it.
+std::string shownName(const std::filesystem::path& file) {
+    const auto u8 = file.filename().u8string();
+    return "\"" + std::string(u8.begin(), u8.end()) + "\"";
+}
+
 // The calculators with a replay of their own: the --window names they answer to, the files
 // they take without --window, and the replay. The savings family (and its court windows,
 // chosen by their menu command) takes every other file. A new calculator adds one row.
 struct Replayer {
-    std::vector<std::string_view> names;
+    std::vector<std::string_view> names;    // --window names
+    std::vector<std::string_view> windows;  // the window classes it replays
     bool (*takesFile)(const std::filesystem::path& file);
     app::ReplayResult (*run)(app::App&, app::ScriptedUi&, const std::filesystem::path&,
                              std::string_view name);
@@ -86,27 +126,29 @@ bool hasExtension(const std::filesystem::path& file, std::string_view ext) {
 const std::vector<Replayer>& replayers() {
     static const std::vector<Replayer> table = {
         {{"conf", "conftodos", "conftodosII"},
+         {"TForm7", "TForm_conftodos", "TForm_conftodosII"},
          [](const std::filesystem::path& f) { return !configured::windowOfFile(f).empty(); },
          [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view n) {
              std::string_view window = configured::windowOfFile(f);
+             if (window.empty()) window = n;  // a window class from the file table
              if (n == "conf") window = "TForm7";
              if (n == "conftodos") window = "TForm_conftodos";
              if (n == "conftodosII") window = "TForm_conftodosII";
              return configured::replayConfigured(a, ui, f, window);
          }},
-        {{"urv"}, [](const std::filesystem::path& f) { return urv::isUrvFile(f); },
+        {{"urv"}, {"TFurv"}, [](const std::filesystem::path& f) { return urv::isUrvFile(f); },
          [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
              return urv::replayUrv(a, ui, f);
          }},
-        {{"fgts"}, [](const std::filesystem::path& f) { return hasExtension(f, ".fg"); },
+        {{"fgts"}, {"TFormFGTS"}, [](const std::filesystem::path& f) { return hasExtension(f, ".fg"); },
          [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
              return fgts::replayPurges(a, ui, f);
          }},
-        {{"juros"}, [](const std::filesystem::path& f) { return hasExtension(f, ".jfgts"); },
+        {{"juros"}, {"TForm_FGTS"}, [](const std::filesystem::path& f) { return hasExtension(f, ".jfgts"); },
          [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
              return fgts::replayProgressive(a, ui, f);
          }},
-        {{"revisao"}, [](const std::filesystem::path& f) { return fgts::isRevisionFile(f); },
+        {{"revisao"}, {"TFFGTSdif"}, [](const std::filesystem::path& f) { return fgts::isRevisionFile(f); },
          [](app::App& a, app::ScriptedUi& ui, const std::filesystem::path& f, std::string_view) {
              return fgts::replayRevision(a, ui, f);
          }},
@@ -118,6 +160,13 @@ const Replayer* replayerNamed(const std::string& name) {
     for (const auto& r : replayers())
         for (const auto n : r.names)
             if (n == name) return &r;
+    return nullptr;
+}
+
+const Replayer* replayerOfWindow(std::string_view window) {
+    for (const auto& r : replayers())
+        for (const auto w : r.windows)
+            if (w == window) return &r;
     return nullptr;
 }
 
@@ -175,25 +224,41 @@ int report(const std::vector<std::string>& args) {
     app::App program(ui, options);
     if (!program.start()) return 1;
     const std::filesystem::path path = std::filesystem::absolute(*file);
-    if (replayer == nullptr && command == nullptr)
+    if (replayer == nullptr && command == nullptr) {
+        // Without --window: a calculator that knows its own files (a backup by its name), else
+        // the file's extension or first line, as the window program decides.
         for (const auto& r : replayers())
             if (r.takesFile(*file)) {
                 replayer = &r;
                 break;
             }
+        if (replayer == nullptr) {
+            const app::CalculationFileKind* kind = app::kindOfCalculation(*file);
+            if (kind == nullptr) {
+                std::cerr << app::kNoWindowOpens << shownName(*file) << "\n";
+                return 2;
+            }
+            replayer = replayerOfWindow(kind->window);
+            if (replayer != nullptr) windowName = std::string(kind->window);
+            else command = app::openingCommand(*kind);
+            if (replayer == nullptr && command == nullptr) {
+                std::cerr << app::kWindowNotBuilt << shownName(*file) << "\n";
+                return 2;
+            }
+        }
+    }
     app::ReplayResult result;
     if (replayer != nullptr) {
         result = replayer->run(program, ui, path, windowName);
     } else {
-        std::string window = "TForm2";
-        if (command != nullptr) {
-            // The menu command loads the court's table and gives the window its caption.
-            const size_t before = ui.messages.size();
-            if (!program.available(*command)) return 2;
-            if (!program.run(*command) || ui.messages.size() != before) return 1;
-            window = command->window;
+        // The menu command loads the court's table and gives the window its caption.
+        const size_t before = ui.messages.size();
+        if (!program.available(*command)) {
+            std::cerr << app::kWindowNotBuilt << shownName(*file) << "\n";
+            return 2;
         }
-        result = savings::replayCalculation(program, ui, path, window);
+        if (!program.run(*command) || ui.messages.size() != before) return 1;
+        result = savings::replayCalculation(program, ui, path, command->window);
     }
     if (result.status == app::ReplayResult::Unavailable) return 2;
     if (result.status != app::ReplayResult::Written) return 1;
@@ -296,6 +361,8 @@ int main(int argc, char** argv) {
     const std::string cmd = argv[1];
     try {
         if (cmd == "report") return report(std::vector<std::string>(argv + 2, argv + argc));
+        if (cmd == "instalar-tabelas")
+            return instalarTabelas(std::vector<std::string>(argv + 2, argv + argc), argv[0]);
         if (cmd == "tabela" && argc == 3) return tabela(argv[2]);
         if (cmd == "importar") return importar(std::vector<std::string>(argv + 2, argv + argc));
         if (cmd == "tabelas") return tabelas(std::vector<std::string>(argv + 2, argv + argc));

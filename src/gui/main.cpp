@@ -25,7 +25,10 @@ int main(int argc, char** argv) {
     QCommandLineOption dataDir("data-dir", "Pasta de dados (tabelas, relatórios, configurações).",
                                "pasta");
     parser.addOption(dataDir);
+    parser.addPositionalArgument("arquivo", "Cálculo salvo a abrir na janela do seu cálculo.",
+                                 "[arquivo]");
     parser.process(application);
+    const QStringList files = parser.positionalArguments();
 
     std::optional<std::filesystem::path> option;
     if (parser.isSet(dataDir)) {
@@ -47,8 +50,13 @@ int main(int argc, char** argv) {
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     // FormShow runs once the message loop shows the window.
-    QTimer::singleShot(0, &window, [&window, &clock] {
-        window.startUp();
+    QTimer::singleShot(0, &window, [&window, &clock, files] {
+        // A calculation given on the command line (a double click in the file manager)
+        // opens once start-up is over, unless the first-run test ended the program.
+        if (window.startUp() && !files.isEmpty()) {
+            const QByteArray utf8 = files.front().toUtf8();
+            window.openCalculation(std::filesystem::path(std::u8string(utf8.begin(), utf8.end())));
+        }
         // CORVANA_TEMPO_INICIO=1 prints the start-up time (benchmarks).
         if (qEnvironmentVariableIsSet("CORVANA_TEMPO_INICIO"))
             std::fprintf(stderr, "inicio: %lld ms\n", static_cast<long long>(clock.elapsed()));

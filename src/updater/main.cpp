@@ -6,13 +6,8 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "core/app/data_folder.hpp"
+#include "core/app/platform.hpp"
 #include "core/app/table_installer.hpp"
 #include "core/toolkit/error.hpp"
 
@@ -27,26 +22,10 @@ int usage() {
     return 2;
 }
 
-// Starts the program without waiting for it.
+// Starts the program again on the same data folder, without waiting for it.
 void startProgram(const fs::path& program, const fs::path& dataDir) {
-    std::error_code ec;
-    if (!fs::exists(program, ec)) {
+    if (!app::startDetached(program, {"--data-dir", dataDir.string()}))
         std::cerr << "programa não encontrado: " << program.string() << "\n";
-        return;
-    }
-    const std::string prog = program.string();
-    const std::string dir = dataDir.string();
-#ifdef _WIN32
-    const std::string quoted = "\"" + dir + "\"";
-    _spawnl(_P_DETACH, prog.c_str(), prog.c_str(), "--data-dir", quoted.c_str(), nullptr);
-#else
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setsid();
-        execl(prog.c_str(), prog.c_str(), "--data-dir", dir.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-#endif
 }
 
 }  // namespace
@@ -69,7 +48,7 @@ int main(int argc, char** argv) {
     }
     const fs::path programDir = app::programFolder(argv[0]);
     const fs::path dataDir = app::dataFolder(dataOption);
-    const fs::path from = source ? *source : app::bundledTables(programDir, CORVANA_BUNDLED_TABLES);
+    const fs::path from = source ? *source : app::bundledTables(programDir);
 
     int status = 0;
     if (dataDir.empty()) {

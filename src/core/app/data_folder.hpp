@@ -1,4 +1,5 @@
 // Where the program's files are: the data folder, the program folder, the updater, the version.
+// (The parts that differ between systems are defined in platform.cpp.)
 #pragma once
 
 #include <filesystem>
@@ -24,7 +25,7 @@ std::filesystem::path getdesktopdirectory(const EnvLookup& env = processEnv);
 std::filesystem::path dataFolder(const std::optional<std::filesystem::path>& option,
                                  const EnvLookup& env = processEnv);
 
-// The folder of the running program file (`meudirx2`).
+// The folder of the running program file (`meudirx2`), links resolved.
 std::filesystem::path programFolder(const char* argv0);
 
 // The updater's file name in the program folder.

@@ -115,14 +115,14 @@ void TForm1::execute(const Command& c) {
     }
 }
 
-void TForm1::openWindow(const Command& c) {
+bool TForm1::openWindow(const Command& c) {
     WindowModel* w = app_.model(c.window);
-    if (w == nullptr) return;
+    if (w == nullptr) return false;
     const auto table = c.table.empty() ? std::filesystem::path() : ctx().file(c.table);
     const bool missing = !c.missing.empty() && !fileExists(table);
     if (missing && !c.missingAfterEditing) {
         app_.ui().showMessage(c.missing);
-        return;
+        return false;
     }
     if (c.vi) {
         previewEnabled_ = true;
@@ -131,7 +131,7 @@ void TForm1::openWindow(const Command& c) {
     if (c.editingOn) setEditing(true);
     if (missing) {
         app_.ui().showMessage(c.missing);
-        return;
+        return false;
     }
     if (c.prepareOpen) w->prepareOpen();
     switch (c.indice) {
@@ -157,6 +157,7 @@ void TForm1::openWindow(const Command& c) {
     if (!c.resetPageOf.empty()) {
         if (auto* other = app_.model(c.resetPageOf)) other->setPage(0);
     }
+    return true;
 }
 
 int TForm1::progressPosition(long long progress, long long maximum) {

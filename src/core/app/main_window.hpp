@@ -35,6 +35,9 @@ class TForm1 : public WindowModel {
 
     // Runs a command of the table (the report view's own operations are the view's).
     void execute(const Command& command);
+    // The common shape of opening a calculator; false when its table is missing (the
+    // message was shown) or the build has no such window.
+    bool openWindow(const Command& c);
 
     // The progress bar position for a progress event of the report view.
     static int progressPosition(long long progress, long long maximum);
@@ -77,7 +80,6 @@ class TForm1 : public WindowModel {
 
     std::filesystem::path updater() const;
     void startUpdater();
-    void openWindow(const Command& c);
 };
 
 // The About window.

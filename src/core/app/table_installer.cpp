@@ -4,8 +4,14 @@
 #include <algorithm>
 #include <array>
 
+#include "core/app/platform.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"
+
+// The sample data folder of the source tree, for programs run from their build folder.
+#ifndef CORVANA_SOURCE_TABLES
+#define CORVANA_SOURCE_TABLES ""
+#endif
 
 namespace corvana::app {
 
@@ -49,12 +55,17 @@ InstallReport installTables(const fs::path& source, const fs::path& target) {
 
 fs::path bundledTables(const fs::path& programDir, const fs::path& fallback) {
     std::error_code ec;
-    for (const auto& candidate :
-         {programDir / "tabelas", programDir / ".." / "share" / "corvana" / "tabelas", fallback}) {
+    const fs::path shared = sharedFilesFolder(programDir);
+    for (const auto& candidate : {programDir.empty() ? fs::path() : programDir / "tabelas",
+                                  shared.empty() ? fs::path() : shared / "tabelas", fallback}) {
         if (!candidate.empty() && fs::is_directory(candidate, ec))
             return candidate.lexically_normal();
     }
     return {};
+}
+
+fs::path bundledTables(const fs::path& programDir) {
+    return bundledTables(programDir, CORVANA_SOURCE_TABLES);
 }
 
 }  // namespace corvana::app

@@ -24,9 +24,12 @@ InstallReport installTables(const std::filesystem::path& source,
                             const std::filesystem::path& target);
 
 // The bundled data folder the updater installs from: "tabelas" beside the program, then
-// "../share/corvana/tabelas", then `fallback` (the source tree's sample folder). Empty when
+// "tabelas" in the installed shared files (sharedFilesFolder), then `fallback`. Empty when
 // none exists.
 std::filesystem::path bundledTables(const std::filesystem::path& programDir,
                                     const std::filesystem::path& fallback);
+// The same with the source tree's sample folder as the fallback, so that a program run from
+// its build folder finds the tables it was built with.
+std::filesystem::path bundledTables(const std::filesystem::path& programDir);
 
 }  // namespace corvana::app

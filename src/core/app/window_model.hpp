@@ -2,6 +2,7 @@
 // main window's commands and start-up call on a calculator.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace corvana::app {
@@ -36,6 +37,10 @@ class WindowModel {
     // The index table the main window's "Calcular" button loads for this calculator
     // ("<court table>.tab"); empty when the calculator has none.
     virtual std::string indiceTable() const { return {}; }
+    // "Abrir" with the file already chosen (a calculation given on the command line or
+    // double-clicked); a window that overrides it answers true to opensFiles().
+    virtual bool opensFiles() const { return false; }
+    virtual void abrirArquivo(const std::filesystem::path&) {}
 
   private:
     std::string className_;

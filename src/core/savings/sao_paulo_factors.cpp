@@ -228,12 +228,16 @@ void TForm5::SpeedButton5Click() {
     page = 0;
     takeFocusOff();
     const auto chosen = ctx_.ui->chooseOpenFile(variant_.fileFilter, variant_.defaultExt);
-    if (!chosen) return;
-    const auto lines = toolkit::readLines(*chosen);
+    if (chosen) abrirArquivo(*chosen);
+}
+
+void TForm5::abrirArquivo(const std::filesystem::path& file) {
+    page = 0;
+    const auto lines = toolkit::readLines(file);
     if ((lines.empty() || lines.front() != "estados") && form2_ != nullptr)
-        form2_->abrir(*chosen);
+        form2_->abrir(file);
     else
-        abrir(*chosen);
+        abrir(file);
 }
 
 void TForm5::abrirback2() {

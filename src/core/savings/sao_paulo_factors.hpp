@@ -23,6 +23,7 @@ class TForm5 : public SavingsWizard {
 
     void SpeedButton3Click() override;   // "Finalizar"
     void SpeedButton5Click() override;   // "Abrir": "estados" here, "Vers" in the savings window
+    void abrirArquivo(const std::filesystem::path& file) override;
     void SpeedButton18Click() override;  // "Abrir Backup"
     void SpeedButton8Click() override;   // saves the backup as it stands
 

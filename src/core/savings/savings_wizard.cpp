@@ -285,6 +285,11 @@ void SavingsWizard::SpeedButton5Click() {
     abrir();
 }
 
+void SavingsWizard::abrirArquivo(const std::filesystem::path& file) {
+    page = 0;
+    abrir(file);
+}
+
 void SavingsWizard::SpeedButton18Click() {
     page = 0;
     abrirback();

@@ -110,6 +110,8 @@ public:
     void SpeedButton4Click();   // "Fechar"
     void ToolbarButton971Click();  // "Novo"
     virtual void SpeedButton5Click();   // "Abrir"
+    bool opensFiles() const override { return true; }
+    void abrirArquivo(const std::filesystem::path& file) override;
     virtual void SpeedButton18Click();  // "Abrir Backup"
     virtual void SpeedButton8Click();   // "Para Salvar o Cálculo Clique Aqui"
     void Button1Click();        // "Adicionar Expurgo"

@@ -32,6 +32,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "core/app/calculation_files.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "gui/app/about_box.hpp"
@@ -546,6 +547,23 @@ void MainWindow::trigger(const Command& c) {
             app_.run(c);
             refresh();
             break;
+    }
+}
+
+void MainWindow::openCalculation(const std::filesystem::path& file) {
+    const std::string window = app::openCalculation(app_, file);
+    refresh();
+    refreshViews();
+    if (QWidget* v = view(window); v != nullptr && v->isVisible()) {
+        v->raise();
+        v->activateWindow();
+    }
+}
+
+void MainWindow::refreshViews() {
+    for (auto& [name, v] : views_) {
+        if (v->metaObject()->indexOfMethod("refresh()") >= 0)
+            QMetaObject::invokeMethod(v, "refresh", Qt::DirectConnection);
     }
 }
 

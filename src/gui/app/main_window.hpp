@@ -39,6 +39,9 @@ class MainWindow : public QMainWindow {
     // Runs a command of the table as its menu entry or button does.
     void trigger(const app::Command& command);
     void trigger(const QString& commandName);
+    // Opens a saved calculation in the window its extension or first line names, as that
+    // window's "Abrir" would; a message for a file no window opens.
+    void openCalculation(const std::filesystem::path& file);
 
     const std::filesystem::path& dataFolder() const { return app_.context().meudir; }
     ReportView* reportView() const { return wb_; }
@@ -72,6 +75,8 @@ class MainWindow : public QMainWindow {
 
     // Brings every widget in line with the main window's model.
     void refresh();
+    // Brings every calculator window in line with its model (their refresh() is invokable).
+    void refreshViews();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -12,7 +12,9 @@
 namespace corvana::gui {
 
 // A view is a top-level window over its model. It refreshes its widgets from the model when
-// shown (showEvent) and after each handler it calls.
+// shown (showEvent) and after each handler it calls; a view whose `refresh()` is Q_INVOKABLE
+// is also refreshed after the main window changed its model (a calculation opened from the
+// command line).
 class ViewRegistry {
   public:
     using Factory = std::function<QWidget*(app::App&, app::WindowModel&, QWidget* parent)>;

@@ -37,7 +37,8 @@ class SavingsView : public QWidget {
 public:
     SavingsView(app::App& app, QWidget* parent);
     ~SavingsView() override;
-    virtual void refresh() = 0;
+    // Invokable, so that the main window can bring a window in line after opening a file in it.
+    Q_INVOKABLE virtual void refresh() = 0;
 
 protected:
     void run(const std::function<void()>& handler);

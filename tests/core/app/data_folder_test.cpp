@@ -85,6 +85,20 @@ TEST(Installer, BundledTablesBesideTheProgramComeFirst) {
     EXPECT_EQ(bundledTables(prog / "x", prog / "y"), fs::path());
 }
 
+#ifndef _WIN32
+TEST(Installer, AnInstalledProgramFindsTheSharedTablesOfItsPrefix) {
+    TempDir prefix;
+    TempDir fallback;
+    const auto program = prefix / "lib" / "corvana";
+    fs::create_directories(program);
+    fs::create_directories(prefix / "share" / "corvana" / "tabelas");
+    EXPECT_EQ(bundledTables(program, fallback.path()),
+              (prefix / "share" / "corvana" / "tabelas").lexically_normal());
+    // Run from its build folder (nothing installed around it), the source tree's tables.
+    EXPECT_EQ(bundledTables(prefix / "build"), fs::path(CORVANA_SAMPLE_DATA).lexically_normal());
+}
+#endif
+
 TEST(Installer, UserFilesAreSettingsPlansHeaderAndFooter) {
     for (const char* f : {"planos.ini", "indice.ini", "exp.ini", "font.ini", "save.ini",
                           "cabecalho.dat", "rodape.dat"})
