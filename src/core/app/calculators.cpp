@@ -9,6 +9,8 @@
 #include "core/savings/plan_table_dialog.hpp"
 #include "core/savings/federal_court.hpp"
 #include "core/savings/state_court.hpp"
+#include "core/tables/import_window.hpp"
+#include "core/tables/installed_tables.hpp"
 
 namespace corvana::app {
 
@@ -24,6 +26,11 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TForm_tjsp_d",
                  [](App& app) { return std::make_unique<savings::TForm_tjsp_d>(app.context()); });
     registry.add("TForm_jf", [](App& app) { return std::make_unique<savings::TForm_jf>(app.context()); });
+    // Official series import and the installed tables' provenance.
+    registry.add("TFormImportarSerie",
+                 [](App& app) { return std::make_unique<tables::TFormImportarSerie>(app.context()); });
+    registry.add("TFormTabelas",
+                 [](App& app) { return std::make_unique<tables::TFormTabelas>(app.context()); });
 }
 
 }  // namespace corvana::app

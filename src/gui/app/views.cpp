@@ -3,6 +3,7 @@
 
 #include "gui/app/about_box.hpp"
 #include "gui/savings/savings_views.hpp"
+#include "gui/tables/tables_views.hpp"
 
 namespace corvana::gui {
 
@@ -25,6 +26,7 @@ void registerViews(ViewRegistry& views) {
         return new AboutBox(static_cast<app::TAboutBox&>(m), parent);
     });
     registerSavingsViews(views);
+    registerTablesViews(views);
 }
 
 }  // namespace corvana::gui
