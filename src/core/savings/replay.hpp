@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/app/app.hpp"
+#include "core/app/case_summary.hpp"
 #include "core/app/scripted_ui.hpp"
 
 namespace corvana::savings {
@@ -14,6 +15,7 @@ struct ReplayResult {
     Status status = Unavailable;
     std::filesystem::path report;  // the report written into the data folder
     std::filesystem::path backup;  // the backup written with it
+    std::string window;            // the window the file opened in
 };
 
 // Opens `file` with "Abrir" of the calculator `window` of `app` (the savings calculator unless
@@ -21,5 +23,10 @@ struct ReplayResult {
 // then "Finalizar". A message shown through `ui` on the way stops the replay.
 ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
                                std::string_view window = "TForm2");
+
+// replayCalculation for "resumo": the window's caption, its final month, the total owed as the
+// report states it and the index table, or the message that stopped it.
+void recomputeCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
+                          const std::string& window, app::CaseSummary& summary);
 
 }  // namespace corvana::savings
