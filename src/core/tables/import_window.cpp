@@ -54,6 +54,7 @@ void TFormImportarSerie::BotaoImportarClick() {
         progresso = 0;
         etapa = kNothingChanged;
         resultado = kNothingChanged;
+        if (progressChanged) progressChanged();
         ctx_.ui->showMessage(std::string(e.what()) + "\n" + kNothingChanged);
     }
     if (progressChanged) progressChanged();

@@ -18,8 +18,7 @@ class TFormImportarSerie : public app::WindowModel {
     static constexpr const char* kClassName = "TFormImportarSerie";
     static constexpr const char* kCaption = "Importar série oficial";
     static constexpr const char* kFilter =
-        "Séries oficiais (*.csv;*.json;*.txt;*.pdf)|*.csv;*.json;*.txt;*.pdf|Todos os arquivos "
-        "(*.*)|*.*";
+        "Séries oficiais|*.csv;*.json;*.txt;*.pdf|Todos os arquivos|*.*";
     static constexpr const char* kNothingChanged = "Nada foi alterado na pasta de dados.";
 
     explicit TFormImportarSerie(app::SharedContext& ctx);

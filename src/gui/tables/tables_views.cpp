@@ -41,6 +41,9 @@ ImportarSerieView::ImportarSerieView(app::App& app, tables::TFormImportarSerie& 
     series_ = new QListWidget(this);
     series_->setObjectName("ListaSeries");
     for (const auto& line : m_.ListaSeries) series_->addItem(q(line));
+    // Every series in view at once.
+    series_->setMinimumHeight(series_->sizeHintForRow(0) * series_->count() +
+                              2 * series_->frameWidth() + 20);
     layout->addWidget(series_, 2);
     connect(series_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (series_->signalsBlocked()) return;
@@ -145,9 +148,10 @@ void TabelasView::refresh() {
     label1_->setText(q(m_.Label1));
     gridModel_->refresh();
     grid_->resizeColumnsToContents();
-    // Long descriptions and sources are cut so that "Exemplo" stays in view.
-    for (int c : {1, 2})
-        if (grid_->columnWidth(c) > 300) grid_->setColumnWidth(c, 300);
+    // Long names, descriptions and sources are cut so that "Exemplo" stays in view.
+    const int widest[] = {300, 240, 240};
+    for (int c = 0; c < 3; ++c)
+        if (grid_->columnWidth(c) > widest[c]) grid_->setColumnWidth(c, widest[c]);
 }
 
 void registerTablesViews(ViewRegistry& views) {
