@@ -1,5 +1,6 @@
 // corvana-cli: recomputes saved calculations and writes their reports; small table and number tools.
 #include <cctype>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -9,6 +10,7 @@
 
 #include "core/app/app.hpp"
 #include "core/app/calculation_files.hpp"
+#include "core/app/case_summary.hpp"
 #include "core/app/data_folder.hpp"
 #include "core/app/scripted_ui.hpp"
 #include "core/app/table_installer.hpp"
@@ -40,6 +42,8 @@ int usage() {
                  "     corvana-cli tabela ARQUIVO.tab\n"
                  "     corvana-cli importar [--data-dir PASTA] SERIE ARQUIVO   (--help: as séries)\n"
                  "     corvana-cli tabelas [--data-dir PASTA]\n"
+                 "     corvana-cli resumo [--data-dir PASTA] [--comparar PASTA_ANTERIOR] [--csv SAIDA] "
+                 "[--window JANELA] ARQUIVO|PASTA…\n"
                  "     corvana-cli formatar MASCARA VALOR\n";
     return 2;
 }
@@ -55,20 +59,7 @@ int tabela(const std::filesystem::path& file) {
 
 // The calculator a --window name opens: the caption of its command in the "Calcular" pop-up.
 const app::Command* windowCommand(const std::string& name) {
-    static const std::pair<const char*, const char*> kWindows[] = {
-        {"tjsp", "Débitos Judiciais São Paulo (mês a mês)"},
-        {"tjmg", "Débitos Judiciais MG - MT - MS - ES (mês a mês)"},
-        {"tjpr", "Débitos Judiciais PR (mês a mês)"},
-        {"tjpre", "Débitos Judiciais PR (mês a mês - não expurgada)"},
-        {"jf", "Justiça Federal"},
-        {"sp", "Débitos Judiciais São Paulo"},
-    };
-    for (const auto& [key, caption] : kWindows) {
-        if (name != key) continue;
-        for (const auto& c : app::commandTable())
-            if (c.place == app::Place::PopupCalcular && c.caption == caption) return &c;
-    }
-    return nullptr;
+    return app::commandForWindowName(name);
 }
 
 // Fills or refreshes a data folder from the bundled tables, as the updater does (the user's
@@ -354,6 +345,101 @@ int tabelas(const std::vector<std::string>& args) {
     return 0;
 }
 
+// A CSV field: quoted when it holds the separator, a quote or a line break.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(";\"\r\n") == std::string::npos) return text;
+    std::string out = "\"";
+    for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+// "resumo": every saved calculation given or found, recomputed with the data folder's tables
+// (in a temporary copy of it), one line each; with --comparar also with the other folder.
+int resumo(const std::vector<std::string>& args) {
+    std::optional<std::filesystem::path> dataDir, before, csv;
+    const app::Command* command = nullptr;
+    std::vector<std::filesystem::path> given;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--data-dir" && i + 1 < args.size()) {
+            dataDir = args[++i];
+        } else if (a == "--comparar" && i + 1 < args.size()) {
+            before = args[++i];
+        } else if (a == "--csv" && i + 1 < args.size()) {
+            csv = args[++i];
+        } else if (a == "--window" && i + 1 < args.size()) {
+            command = windowCommand(args[++i]);
+            if (command == nullptr) return usage();
+        } else if (!a.empty() && a[0] == '-') {
+            return usage();
+        } else {
+            given.push_back(a);
+        }
+    }
+    if (given.empty()) return usage();
+    const std::filesystem::path folder = folderOf(dataDir);
+    if (folder.empty()) return 2;
+    if (before && folderOf(before).empty()) return 2;
+
+    // The files: those given, and the calculation files found below the folders given.
+    std::vector<std::filesystem::path> files;
+    for (const auto& g : given) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(g, ec)) {
+            std::vector<std::filesystem::path> found;
+            for (const auto& e : std::filesystem::recursive_directory_iterator(g, ec))
+                if (e.is_regular_file() && app::isCalculationFile(e.path())) found.push_back(e.path());
+            std::sort(found.begin(), found.end());
+            files.insert(files.end(), found.begin(), found.end());
+        } else {
+            files.push_back(g);
+        }
+    }
+
+    std::vector<std::string> csvLines{
+        "Arquivo;Calculadora;Mês final;Total;Tabelas;Total anterior;Diferença;Mensagem"};
+    bool allDone = true;
+    for (const auto& f : files) {
+        const app::CaseSummary s = app::summarizeCalculation(f, folder, command);
+        std::string tablesText;
+        for (const auto& t : s.tables) {
+            if (!tablesText.empty()) tablesText += ", ";
+            tablesText += t.file + " até " + (t.lastMonth.empty() ? "?" : t.lastMonth) +
+                          (t.sample ? " (exemplo)" : " (oficial)");
+        }
+        std::string line = f.string() + " — " + (s.calculator.empty() ? "?" : s.calculator);
+        std::string previous, difference;
+        if (s.ok()) {
+            line += " — até " + s.finalMonth + " — total " + s.total + " — tabelas: " + tablesText;
+            if (before) {
+                const app::CaseSummary b = app::summarizeCalculation(f, *before, command);
+                previous = b.ok() ? b.total : b.message;
+                difference = b.ok() ? app::totalDifference(s.total, b.total) : "";
+                line += " — anterior " + previous +
+                        (difference.empty() ? "" : " — diferença " + difference);
+            }
+        } else {
+            allDone = false;
+            line += " — parou: " + s.message;
+        }
+        std::cout << line << "\n";
+        csvLines.push_back(csvField(f.string()) + ";" + csvField(s.calculator) + ";" +
+                           csvField(s.finalMonth) + ";" + csvField(s.total) + ";" +
+                           csvField(tablesText) + ";" + csvField(previous) + ";" +
+                           csvField(difference) + ";" + csvField(s.message));
+    }
+    if (files.empty()) std::cerr << "nenhum cálculo encontrado\n";
+    if (csv) {
+        try {
+            writeLines(*csv, csvLines);
+        } catch (const Error& e) {
+            std::cerr << e.what() << "\n";
+            return 2;
+        }
+    }
+    return allDone && !files.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -366,6 +452,7 @@ int main(int argc, char** argv) {
         if (cmd == "tabela" && argc == 3) return tabela(argv[2]);
         if (cmd == "importar") return importar(std::vector<std::string>(argv + 2, argv + argc));
         if (cmd == "tabelas") return tabelas(std::vector<std::string>(argv + 2, argv + argc));
+        if (cmd == "resumo") return resumo(std::vector<std::string>(argv + 2, argv + argc));
         if (cmd == "formatar" && argc == 4) {
             std::cout << formatfloatx(argv[2], RemovePonto(RemovePontoVariant::Strict, argv[3])) << "\n";
             return 0;

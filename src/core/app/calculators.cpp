@@ -19,6 +19,8 @@
 #include "core/urv/urv_wizard.hpp"
 #include "core/fgts/fgts_purges.hpp"
 #include "core/fgts/progressive_interest.hpp"
+#include "core/tables/import_window.hpp"
+#include "core/tables/installed_tables.hpp"
 
 namespace corvana::app {
 
@@ -50,6 +52,11 @@ void registerWindowModels(ModelRegistry& registry) {
     registry.add("TForm_FGTS", [](App& app) { return std::make_unique<fgts::TForm_FGTS>(app.context()); });
     // FGTS index revision.
     registry.add("TFFGTSdif", [](App& app) { return std::make_unique<fgts::TFFGTSdif>(app.context()); });
+    // Official series import and the installed tables' provenance.
+    registry.add("TFormImportarSerie",
+                 [](App& app) { return std::make_unique<tables::TFormImportarSerie>(app.context()); });
+    registry.add("TFormTabelas",
+                 [](App& app) { return std::make_unique<tables::TFormTabelas>(app.context()); });
 }
 
 }  // namespace corvana::app

@@ -2,6 +2,7 @@
 #include "core/app/commands.hpp"
 
 #include <map>
+#include <tuple>
 
 namespace corvana::app {
 
@@ -174,6 +175,11 @@ std::vector<Command> buildTable() {
     b.add(Place::PopupAtualizar, "Atualização dos índices", Action::UpdateTables);
     b.add(Place::PopupAtualizar, "Página de atualização do software na Internet",
           Action::VendorPageInView);
+    // Official series imported by the user, and the provenance of the installed tables.
+    b.open(Place::PopupAtualizar, "Importar série oficial…", "TFormImportarSerie", false, false)
+        .prepareOpen = true;
+    b.open(Place::PopupAtualizar, "Tabelas instaladas", "TFormTabelas", false, false).prepareOpen =
+        true;
 
     // Buttons of the tab "Botões".
     {
@@ -201,6 +207,13 @@ std::vector<Command> buildTable() {
              Place::TabAtualizacoes);
     b.button("SpeedButton9", "Atualizar Tabelas", Action::UpdateTables, Place::TabAtualizacoes)
         .hint = "Atualizar Tabelas";
+    for (const auto& [name, caption, window] :
+         {std::tuple{"BotaoImportarSerie", "Importar série oficial…", "TFormImportarSerie"},
+          std::tuple{"BotaoTabelasInstaladas", "Tabelas instaladas", "TFormTabelas"}}) {
+        auto& c = b.button(name, caption, Action::OpenWindow, Place::TabAtualizacoes);
+        c.window = window;
+        c.prepareOpen = true;
+    }
 
     // The hidden tab "Índice".
     b.button("Button1", "Gravar", Action::ReloadIndice, Place::TabIndice).hidden = true;

@@ -69,7 +69,8 @@ void TForm1::startUpdater() {
 bool TForm1::abrirback1() {
     setEditing(false);
     if (fileExists(ctx().meudir / u8name(kFirstRunTable)) || !fileExists(updater())) return false;
-    if (!app_.ui().askYesNo(kFirstRunQuestion)) return false;
+    if (!app_.ui().askYesNo(std::string(kFirstRunQuestion) + "\n\n" + kFirstRunTablesNote))
+        return false;
     startUpdater();
     Close();
     return true;

@@ -20,6 +20,12 @@ class TForm1 : public WindowModel {
         "Justiça Federal - Ações Condenatórias em Geral.tab";
     static constexpr const char* kFirstRunQuestion =
         "O programa está ainda sem tabelas, é necessário baixá-las da Internet, continuar?";
+    // What the installed tables will be, said with the first-run question.
+    static constexpr const char* kFirstRunTablesNote =
+        "Serão instaladas as tabelas oficiais que acompanham o programa (Tabela Prática do TJSP, "
+        "Justiça Federal, INPC, IPCA, IPCA-15, IGP-M, TR, Selic e JAM) e algumas tabelas de "
+        "exemplo, com valores fictícios, que as janelas e os relatórios marcam como \"TABELA DE "
+        "EXEMPLO\"; \"Atualizar\" > \"Tabelas instaladas\" mostra a origem de cada uma.";
     static constexpr const char* kUpdateQuestion =
         "Para atualizar os índices o programa será finalizado, continuar?";
     static constexpr const char* kNoUpdater = "atualizador não encontrado";

@@ -26,6 +26,8 @@ const std::vector<WindowSlot>& windowOrder() {
         {"TFmanual", "Lançar valores diariamente"},
         {"TFurv", "Cálculo das diferenças da aplicação URV"},
         {"TFtexto", "Lei 8.880/94"},
+        {"TFormImportarSerie", "Importar série oficial"},
+        {"TFormTabelas", "Tabelas instaladas"},
     };
     return order;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace corvana::app {
 
@@ -10,6 +11,7 @@ struct ReplayResult {
     Status status = Unavailable;
     std::filesystem::path report;  // the report written into the data folder
     std::filesystem::path backup;  // the backup written with it
+    std::string window;            // the window the file opened in, when the replay says
 };
 
 }  // namespace corvana::app

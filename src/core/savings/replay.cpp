@@ -28,11 +28,27 @@ ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::fi
     for (int guard = 0; form->page < last && guard <= last; ++guard)
         if (!step([&] { form->SpeedButton2Click(); })) return result;
     if (form->page != last) return result;
+    result.window = form->className();
     result.report = form->reportPath();
     result.backup = form->backupPath();
     if (!step([&] { form->SpeedButton3Click(); })) return result;
     result.status = ReplayResult::Written;
     return result;
+}
+
+void recomputeCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
+                          const std::string& window, app::CaseSummary& summary) {
+    const ReplayResult r = replayCalculation(app, ui, file, window);
+    auto* form = app.modelAs<SavingsWizard>(r.window.empty() ? window : r.window);
+    if (form != nullptr) summary.calculator = form->caption();
+    if (r.status != ReplayResult::Written || form == nullptr) {
+        summary.message = ui.messages.empty() ? std::string("O cálculo não chegou ao fim.")
+                                              : ui.messages.back();
+        return;
+    }
+    summary.finalMonth = form->SPlanos.cell(1, form->SPlanos.rowCount() - 1);
+    summary.total = form->totalOwed();
+    summary.tableNames = form->usedTables();
 }
 
 }  // namespace corvana::savings

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/app/app.hpp"
+#include "core/app/case_summary.hpp"
 #include "core/app/scripted_ui.hpp"
 
 namespace corvana::savings {
@@ -18,5 +19,10 @@ using ReplayResult = app::ReplayResult;
 // then "Finalizar". A message shown through `ui` on the way stops the replay.
 ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
                                std::string_view window = "TForm2");
+
+// replayCalculation for "resumo": the window's caption, its final month, the total owed as the
+// report states it and the index table, or the message that stopped it.
+void recomputeCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
+                          const std::string& window, app::CaseSummary& summary);
 
 }  // namespace corvana::savings

@@ -6,6 +6,7 @@
 #include "core/app/app.hpp"
 #include "core/savings/court_wizard.hpp"
 #include "core/savings/text_helpers.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/interest.hpp"
@@ -182,7 +183,6 @@ std::vector<std::string> TForm5::reportLines() const {
     add("<tr><td> Tabela: Débitos Judiciais Tribunal de Justiça de São Paulo </td></tr>");
     add("</span>");
 
-    const std::string finalMonth = SPlanos.cell(1, SPlanos.rowCount() - 1);
     const std::string& v = planilha.cell(4, planilha.rowCount() - 1);
     const std::string V = has(v) ? v : std::string("0");
     add("<p>&nbsp;</p>");
@@ -198,8 +198,7 @@ std::vector<std::string> TForm5::reportLines() const {
         add(span);
         const std::string& t = STJuros.cell(3, STJuros.rowCount() - 1);
         const std::string total = has(t) ? t : std::string("0");
-        add("<b>TOTAL = " + V + " X " + total + "% = " + devolvemoeda(finalMonth) +
-            money(N(V) + N(V) * N(total) / 100) + "</b>");
+        add("<b>TOTAL = " + V + " X " + total + "% = " + totalOwed() + "</b>");
         add("<p>&nbsp;</p>");
         add("</center>");
     } else {
@@ -215,7 +214,18 @@ std::vector<std::string> TForm5::reportLines() const {
     for (const auto& L : Memo2) add("<tr><td><div align=Justify>" + L + "</div></td></tr>");
     add("</span></table>");
     add("</body></html>");
+    tables::addSourcesLine(re, ctx_.meudir, usedTables());
     return re;
+}
+
+std::string TForm5::totalOwed() const {
+    const std::string& v = planilha.cell(4, planilha.rowCount() - 1);
+    const std::string V = has(v) ? v : std::string("0");
+    if (!has(STJuros.cell(2, 1))) return V;
+    const std::string& t = STJuros.cell(3, STJuros.rowCount() - 1);
+    const std::string total = has(t) ? t : std::string("0");
+    const std::string finalMonth = SPlanos.cell(1, SPlanos.rowCount() - 1);
+    return devolvemoeda(finalMonth) + money(N(V) + N(V) * N(total) / 100);
 }
 
 // ---- files --------------------------------------------------------------------------------

@@ -38,6 +38,7 @@ class TForm5 : public SavingsWizard {
     std::string devolvemoeda(const std::string& date) const;
 
     std::vector<std::string> reportLines() const override;
+    std::string totalOwed() const override;
 
   protected:
     void pageReached(int page) override;

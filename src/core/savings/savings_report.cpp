@@ -3,6 +3,7 @@
 
 #include "core/savings/savings_wizard.hpp"
 #include "core/savings/text_helpers.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/text_file.hpp"
 
 namespace corvana::savings {
@@ -179,8 +180,7 @@ std::vector<std::string> SavingsWizard::reportLines() const {
         add(re, "</table>");
         add(re, "<p>&nbsp;</p>");
         const std::string total = orZero(STJuros.cell(3, STJuros.rowCount() - 1));
-        add(re, "<b>TOTAL = " + V + " X " + total + "% = " + money(N(V) + N(V) * N(total) / 100) +
-                    "</b>");
+        add(re, "<b>TOTAL = " + V + " X " + total + "% = " + totalOwed() + "</b>");
         add(re, "<p>&nbsp;</p>");
         add(re, "</center>");
         add(re, "</div>");
@@ -198,7 +198,17 @@ std::vector<std::string> SavingsWizard::reportLines() const {
     for (const auto& L2 : Memo2) add(re, "<tr><td><div align=Justify>" + L2 + "</div></td></tr>");
     add(re, "</span>");
     add(re, "</body></html>");
+    tables::addSourcesLine(re, ctx_.meudir, usedTables());
     return re;
+}
+
+std::string SavingsWizard::totalOwed() const {
+    const bool statement = variant_.hasBasisOptions && Rtr;
+    const StringGrid& T = statement ? planilha2 : planilha;
+    const std::string V = orZero(T.cell(statement ? 7 : 5, T.rowCount() - 1));
+    if (!has(STJuros.cell(2, 1))) return V;
+    const std::string total = orZero(STJuros.cell(3, STJuros.rowCount() - 1));
+    return money(N(V) + N(V) * N(total) / 100);
 }
 
 void SavingsWizard::impx() {

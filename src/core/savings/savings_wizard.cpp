@@ -3,6 +3,7 @@
 
 #include "core/app/app.hpp"
 #include "core/savings/text_helpers.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
@@ -129,6 +130,8 @@ void SavingsWizard::hidden() { visible = false; }
 void SavingsWizard::FormShow() {
     writeHeaders();
     Label5 = "Tabela atualizada até: " + ctx_.indice.cell(0, ctx_.indice.rowCount() - 1);
+    tabelaExemplo = fileExists(ctx_.file(indiceTableFile())) &&
+                    tables::isSampleTable(ctx_.meudir, indiceTableFile());
     for (int r = 1; r < Jmes.rowCount(); ++r)
         if (Jmes.cell(3, r).empty()) Jmes.setCell(3, r, "Não");
     page = 0;

@@ -53,6 +53,7 @@ struct SavingsVariant {
 struct SavingsState {
     int page = 0;  // 0 .. 6
     std::string Label5;
+    bool tabelaExemplo = false;  // the loaded table is sample data: "TABELA DE EXEMPLO" beside Label5
     bool finalizarEnabled = false;
     bool visible = false;
 
@@ -151,6 +152,10 @@ public:
 
     // The report's lines, as impx writes them.
     virtual std::vector<std::string> reportLines() const;
+    // The total owed as the report's "TOTAL" line ends ("1.234,56", "R$ 170,83").
+    virtual std::string totalOwed() const;
+    // The index tables the calculation uses (named on the report's last line).
+    std::vector<std::string> usedTables() const { return {indiceTableFile()}; }
     // The calculation file's lines, as salvarx writes them.
     virtual std::vector<std::string> fileLines() const;
     std::filesystem::path reportPath() const;

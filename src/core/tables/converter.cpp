@@ -435,7 +435,10 @@ bool buildSavingsYields(const Series& poupanca, StringGrid& table) {
 }
 
 ImportResult importSeries(const fs::path& dataDir, const std::string& name, const fs::path& file,
-                          const PdfWordsReader& pdfWords) {
+                          const PdfWordsReader& pdfWords, const ImportProgress& progress) {
+    auto step = [&](int percent, const char* text) {
+        if (progress) progress(percent, text);
+    };
     const SeriesInfo* info = findSeries(name);
     if (!info) throw ImportError("Série desconhecida: " + quoteText(name) + ".");
     std::error_code ec;
@@ -443,6 +446,7 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
         throw toolkit::FileError("Pasta de dados não encontrada: " + dataDir.string());
     if (!isRegular(file)) throw toolkit::FileError::cannotOpen(file);
     const std::string fileName = file.filename().string();
+    step(5, "Lendo o arquivo");
     const std::string bytes = toolkit::readFileBytes(file);
 
     Series incoming;
@@ -457,6 +461,7 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
     }
 
     // Merge: the file's periods replace the same periods of the stored series.
+    step(40, "Conferindo a série com a da pasta de dados");
     const StringGrid storedGrid = loadIfPresent(dataDir / info->file);
     std::map<long, SeriesPoint> merged;
     for (const auto& p : seriesOf(storedGrid)) merged[order(p.key)] = p;
@@ -499,6 +504,7 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
     Series series;
     for (auto& [k, p] : merged) series.push_back(p);
 
+    step(60, "Recalculando as tabelas derivadas");
     std::map<std::string, StringGrid> pending;
     std::vector<std::string> writeOrder;
     if (const DerivedTable* self = derivedOf(info->file)) {
@@ -521,7 +527,9 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
     const std::string edition = monthText(monthIndex(incoming.back().key));
     pending[kSourcesFile] = sourcesTable(dataDir, pending, {{name, edition}});
     writeOrder.push_back(kSourcesFile);
+    step(85, "Gravando as tabelas");
     writeSet(dataDir, pending, writeOrder, result.written);
+    step(100, "Concluído");
     return result;
 }
 

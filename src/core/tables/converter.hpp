@@ -48,11 +48,16 @@ struct ImportResult {
     std::vector<std::string> written;  // the files written, in the order written
 };
 
+// How far an import is: percent done and the step it starts ("Lendo o arquivo", …).
+using ImportProgress = std::function<void(int percent, const std::string& step)>;
+
 // Imports `file` as the series `name` into the data folder. A PDF (only for "tjsp") is read with
 // `pdfWords`. Throws ImportError for a file that is not such an export, toolkit::FileError when
-// a file cannot be read or written; the data folder is unchanged then.
+// a file cannot be read or written; the data folder is unchanged then. `progress`, when set,
+// hears of each step.
 ImportResult importSeries(const std::filesystem::path& dataDir, const std::string& name,
-                          const std::filesystem::path& file, const PdfWordsReader& pdfWords);
+                          const std::filesystem::path& file, const PdfWordsReader& pdfWords,
+                          const ImportProgress& progress = {});
 
 // The rows of "fontes.tab" of the data folder (header row first); empty when there is none.
 std::vector<std::vector<std::string>> readSources(const std::filesystem::path& dataDir);

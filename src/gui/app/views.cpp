@@ -7,6 +7,7 @@
 #include "gui/fgts/revision_view.hpp"
 #include "gui/urv/urv_views.hpp"
 #include "gui/fgts/fgts_views.hpp"
+#include "gui/tables/tables_views.hpp"
 
 namespace corvana::gui {
 
@@ -33,6 +34,7 @@ void registerViews(ViewRegistry& views) {
     registerRevisionViews(views);
     registerUrvViews(views);
     registerFgtsViews(views);
+    registerTablesViews(views);
 }
 
 }  // namespace corvana::gui

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/ui.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/numbers.hpp"
 #include "gui/app/views.hpp"
 
@@ -289,6 +290,11 @@ QWidget* SavingsWizardView::buildPlanPage() {
     rpoup_->setVisible(m_.variant().hasBasisOptions);
     label5_ = new QLabel(page);
     label5_->setObjectName("Label5");
+    labelExemplo_ = new QLabel(QString::fromUtf8(tables::kSampleLabel), page);
+    labelExemplo_->setObjectName("LabelExemplo");
+    labelExemplo_->setStyleSheet("color: #c00000; font-weight: bold;");
+    labelExemplo_->setToolTip(QString::fromUtf8(tables::kSampleWarning));
+    labelExemplo_->setVisible(false);
     layout->addWidget(new QLabel("Escolha o plano", page), 0, 0);
     layout->addWidget(cplanos_, 1, 0, 3, 1);
     layout->addWidget(splanos, 1, 1, 3, 1);
@@ -299,7 +305,11 @@ QWidget* SavingsWizardView::buildPlanPage() {
     layout->addLayout(side, 1, 2);
     layout->addWidget(rtr_, 4, 0, 1, 3);
     layout->addWidget(rpoup_, 5, 0, 1, 3);
-    layout->addWidget(label5_, 6, 0, 1, 3);
+    auto* tableLine = new QHBoxLayout;
+    tableLine->addWidget(label5_);
+    tableLine->addWidget(labelExemplo_);
+    tableLine->addStretch(1);
+    layout->addLayout(tableLine, 6, 0, 1, 3);
     return page;
 }
 
@@ -480,6 +490,7 @@ void SavingsWizardView::refresh() {
     setWindowTitle(q(m_.caption()));
     pages_->setCurrentIndex(std::clamp(m_.page, 0, m_.variant().lastPage));
     label5_->setText(q(m_.Label5));
+    labelExemplo_->setVisible(m_.tabelaExemplo);
     bool same = cplanos_->count() == m_.CPlanos.count();
     for (int i = 0; same && i < cplanos_->count(); ++i)
         same = cplanos_->item(i)->text() == q(m_.CPlanos.items[i].text);

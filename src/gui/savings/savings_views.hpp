@@ -85,6 +85,7 @@ private:
     WizardLook look_;
     QStackedWidget* pages_;
     QLabel* label5_;
+    QLabel* labelExemplo_;  // "TABELA DE EXEMPLO" beside Label5 for a sample table
     QListWidget* cplanos_;
     QRadioButton *rtr_, *rpoup_, *rsemjuros_, *rcomjuros_, *rsimples_, *rcomposto_;
     QCheckBox *cprorata_, *cnotas_;

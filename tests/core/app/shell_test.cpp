@@ -184,7 +184,8 @@ TEST(FirstRun, AsksOnlyWithoutTablesAndWithUpdater) {
         EXPECT_EQ(s.app->start(), c.running);
         EXPECT_EQ(s.ui.questions.size(), c.asked ? 1u : 0u);
         if (c.asked) {
-            EXPECT_EQ(s.ui.questions[0], TForm1::kFirstRunQuestion);
+            EXPECT_EQ(s.ui.questions[0], std::string(TForm1::kFirstRunQuestion) + "\n\n" +
+                                             TForm1::kFirstRunTablesNote);
         }
         EXPECT_EQ(s.ui.programsStarted.size(), c.started ? 1u : 0u);
         EXPECT_EQ(s.ui.quitRequested, !c.running);
@@ -301,11 +302,13 @@ TEST(Commands, TableHasEveryVisibleCaptionInItsPlace) {
     EXPECT_EQ(visible(Place::PopupFgts),
               (V{"Expurgos do FGTS", "FGTS - Juros Progressivos", "Revisão TR X INPC ou IPCA-E"}));
     EXPECT_EQ(visible(Place::PopupAtualizar),
-              (V{"Atualização dos índices", "Página de atualização do software na Internet"}));
+              (V{"Atualização dos índices", "Página de atualização do software na Internet",
+                 "Importar série oficial…", "Tabelas instaladas"}));
     EXPECT_EQ(visible(Place::TabBotoes), (V{"Calcular", "Imprimir", "Exportar PDF", "Atualizar",
                                             "Fechar", "FGTS", "FGTS", "Rendimento"}));
     EXPECT_EQ(visible(Place::TabAtualizacoes),
-              (V{"Buscar Atualizações do Software no Site", "Atualizar Tabelas"}));
+              (V{"Buscar Atualizações do Software no Site", "Atualizar Tabelas",
+                 "Importar série oficial…", "Tabelas instaladas"}));
     // Names are unique, and the ones the handlers are known by are there.
     std::vector<std::string> names;
     for (const auto& c : commandTable()) names.push_back(c.name);

@@ -135,6 +135,8 @@ TEST(Estado, ReportLines) {
         "<p>&nbsp;</p>",
         "<tr><td><div align=Justify>São Paulo, data</div></td></tr>",
         "</span></table>",
+        "<p class=\"fontes\">Índices: t0001.tab — origem não registrada em fontes.tab, até "
+        "09/1987 — TABELA DE EXEMPLO — valores fictícios, não usar em juízo.</p>",
         "</body></html>"};
     ASSERT_GT(re.size(), tail.size());
     EXPECT_EQ(std::vector<std::string>(re.end() - tail.size(), re.end()), tail);

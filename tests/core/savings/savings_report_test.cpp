@@ -85,7 +85,12 @@ TEST(Relatorio, DocumentLinesInOrder) {
         "align=Right><b></b></div></td><td><div align=Right><b></b></div></td>",
         "</tr>", "</table>", span, "<p>&nbsp;</p>", "<div align=\"Center\">", "<Center>",
         "<b>TOTAL = 20,78</b>", "<p>&nbsp;</p>", "</Center>", "</div>", "<p>&nbsp;</p>", span,
-        "<tr><td><div align=Justify>Fim</div></td></tr>", "</span>", "</body></html>"};
+        "<tr><td><div align=Justify>Fim</div></td></tr>", "</span>",
+        // The table is not listed in a fontes.tab: a sample.
+        "<p class=\"fontes\">Índices: poupanca13.tab — origem não registrada em fontes.tab, até " +
+            f.ctx.indice.cell(0, f.ctx.indice.rowCount() - 1) +
+            " — TABELA DE EXEMPLO — valores fictícios, não usar em juízo.</p>",
+        "</body></html>"};
     EXPECT_EQ(re, head);
 }
 

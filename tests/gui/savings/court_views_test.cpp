@@ -37,19 +37,20 @@ struct Court {
     const char* window;
     const char* title;
     const char* table;
+    bool sample;  // fontes.tab of the bundled folder marks the table "Sim"
 };
 const Court kCourts[] = {
     {"Débitos Judiciais São Paulo (mês a mês)", "TForm_tjsp_d",
-     "Débitos Judiciais São Paulo (mês a mês)", "tjsp.tab"},
+     "Débitos Judiciais São Paulo (mês a mês)", "tjsp.tab", false},
     {"Débitos Judiciais MG - MT - MS - ES (mês a mês)", "TForm_tjsp_d",
-     "Débitos Judiciais MG - MT - MS - ES (mês a mês)", "tjmg.tab"},
+     "Débitos Judiciais MG - MT - MS - ES (mês a mês)", "tjmg.tab", true},
     {"Débitos Judiciais PR (mês a mês)", "TForm_tjsp_d", "Débitos Judiciais PR (mês a mês)",
-     "tjpr.tab"},
+     "tjpr.tab", true},
     {"Débitos Judiciais PR (mês a mês - não expurgada)", "TForm_tjsp_d",
-     "Débitos Judiciais PR (mês a mês - não expurgada)", "tjpre.tab"},
-    {"Justiça Federal", "TForm_jf", "Justiça Federal", "jf.tab"},
+     "Débitos Judiciais PR (mês a mês - não expurgada)", "tjpre.tab", true},
+    {"Justiça Federal", "TForm_jf", "Justiça Federal", "jf.tab", false},
     {"Débitos Judiciais São Paulo", "TForm5", "Cálculos por Estado - Débitos Judiciais São Paulo",
-     "t0001.tab"},
+     "t0001.tab", false},
 };
 
 class CourtViewsTest : public QObject {
@@ -80,6 +81,9 @@ class CourtViewsTest : public QObject {
             QCOMPARE(h.in<QLabel>(c.window, "Label5")->text(),
                      QString::fromStdString("Tabela atualizada até: " +
                                             table.cell(0, table.rowCount() - 1)));
+            // A sample table is flagged beside the label, an official one is not.
+            QCOMPARE(h.in<QLabel>(c.window, "LabelExemplo")->isVisible(), c.sample);
+            if (c.sample) h.shot(c.window, "tabela-de-exemplo");
             QCOMPARE(h.in<QListWidget>(c.window, "CPlanos")->count(), 4);  // from planos.ini
             QCOMPARE(h.in<QStackedWidget>(c.window, "PageControl1")->currentIndex(), 0);
             h.click(c.window, "SpeedButton4");  // "Fechar"
