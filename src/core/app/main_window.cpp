@@ -177,7 +177,9 @@ void TForm1::Atualizaodosndices1Click() {
         app_.ui().showMessage(kNoUpdater);
         return;
     }
-    if (app_.ui().askYesNo(kUpdateQuestion)) startUpdater();
+    // "Não" keeps the program, and the calculation in progress, open.
+    if (!app_.ui().askYesNo(kUpdateQuestion)) return;
+    startUpdater();
     Close();
 }
 

@@ -174,8 +174,10 @@ void SavingsWizard::salvar() {
     takeFocusOff();
     const auto source = backupPath();
     if (!fileExists(source)) return;
-    const auto target = ctx_.ui->chooseSaveFile(variant_.fileFilter, variant_.defaultExt);
+    auto target = ctx_.ui->chooseSaveFile(variant_.fileFilter, variant_.defaultExt);
     if (!target) return;
+    // A name typed without extension gets the window's own, which its "Abrir" lists.
+    if (!target->has_extension()) target->replace_extension(variant_.defaultExt);
     try {
         toolkit::writeFileAtomic(*target, toolkit::readFileBytes(source));
     } catch (const toolkit::Error&) {
