@@ -557,8 +557,9 @@ void MainWindow::refresh() {
         cnomefont_->setEditText(q(ctx.Cnomefont));
     if (!cfont_->hasFocus() && cfont_->currentText() != q(ctx.Cfont))
         cfont_->setEditText(q(ctx.Cfont));
+    // A shown document can always be previewed (a report, the help page, an opened form).
     if (auto* vi = findChild<QAction*>(app::kVisualizarImpressao))
-        vi->setEnabled(f.previewEnabled());
+        vi->setEnabled(f.previewEnabled() || !wb_->currentFile().empty());
     if (wb_->editing() != f.editing()) wb_->setEditing(f.editing());
     modoEditar_->setChecked(f.editing());
     pb1_->setValue(f.pb1());
@@ -572,6 +573,8 @@ void MainWindow::showReport(const std::filesystem::path& file) {
     pages_->setCurrentIndex(0);
     // A newly shown document keeps the view's editing mode.
     app::runCommand(ui_, [&] { wb_->showFile(file); });
+    if (auto* vi = findChild<QAction*>(app::kVisualizarImpressao); vi && !wb_->currentFile().empty())
+        vi->setEnabled(true);
     if (isVisible()) {
         raise();
         activateWindow();
