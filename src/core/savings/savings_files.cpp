@@ -180,6 +180,7 @@ void SavingsWizard::salvar() {
     if (!target->has_extension()) target->replace_extension(variant_.defaultExt);
     try {
         toolkit::writeFileAtomic(*target, toolkit::readFileBytes(source));
+        ctx_.ui->showMessage("Cálculo salvo em " + std::filesystem::path(*target).make_preferred().string());
     } catch (const toolkit::Error&) {
         ctx_.ui->showMessage("Erro ao copiar " + std::filesystem::path(source).make_preferred().string() +
                              " para " + target->string());

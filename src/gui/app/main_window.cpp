@@ -26,10 +26,13 @@
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextFrame>
+#include <QTextTable>
 #include <QTextList>
 #include <QTimer>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <functional>
 #include <memory>
 
 #include "core/toolkit/error.hpp"
@@ -634,12 +637,31 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // ---- report view operations -----------------------------------------------------------
 
+void MainWindow::repeatTableHeaders(QTextDocument* doc) {
+    // A spreadsheet (a table of three columns or more) repeats its header row on every
+    // printed page; one-column tables of notes do not. Only the printed copy changes.
+    const std::function<void(QTextFrame*)> walk = [&walk](QTextFrame* frame) {
+        for (QTextFrame* child : frame->childFrames()) {
+            if (auto* t = qobject_cast<QTextTable*>(child); t && t->columns() >= 3 && t->rows() > 1) {
+                QTextTableFormat f = t->format();
+                if (f.headerRowCount() == 0) {
+                    f.setHeaderRowCount(1);
+                    t->setFormat(f);
+                }
+            }
+            walk(child);
+        }
+    };
+    walk(doc->rootFrame());
+}
+
 void MainWindow::printDocument(QPagedPaintDevice* device) {
     // The page's margins are the page settings' margins; the page number goes in the last
     // line of each page.
     std::unique_ptr<QTextDocument> doc(wb_->document()->clone());
     QPainter painter(device);
     if (!painter.isActive()) return;
+    repeatTableHeaders(doc.get());
     doc->documentLayout()->setPaintDevice(device);
     const QSizeF body = device->pageLayout().paintRectPixels(device->logicalDpiX()).size();
     const QFont numberFont(doc->defaultFont(), device);
@@ -725,7 +747,15 @@ void MainWindow::printToPdf(const std::filesystem::path& file) {
 void MainWindow::exportPdf() {
     const auto file = ui_.chooseSaveFile("Arquivos PDF|*.pdf", "pdf");
     if (!file) return;
-    app::runCommand(ui_, [&] { printToPdf(*file); });
+    if (app::runCommand(ui_, [&] { printToPdf(*file); })) savedTo(*file);
+}
+
+void MainWindow::savedTo(const std::filesystem::path& file) {
+    const auto u8 = file.u8string();
+    statusBar()->showMessage(
+        "Salvo em " + QString::fromUtf8(reinterpret_cast<const char*>(u8.data()),
+                                        static_cast<qsizetype>(u8.size())),
+        10000);
 }
 
 void MainWindow::inserirFigura() {
@@ -765,7 +795,7 @@ void MainWindow::salvarFormulario() {
     html.replace(QRegularExpression("<meta charset=\"[^\"]*\"\\s*/?>"),
                  single ? "<meta charset=\"windows-1252\" />" : "<meta charset=\"utf-8\" />");
     html.replace("\n", "\r\n");
-    app::runCommand(ui_, [&] { toolkit::writeTextFile(*file, s(html)); });
+    if (app::runCommand(ui_, [&] { toolkit::writeTextFile(*file, s(html)); })) savedTo(*file);
 }
 
 void MainWindow::updateFormatButtons() {
