@@ -23,6 +23,9 @@ class TForm1 : public WindowModel {
     static constexpr const char* kUpdateQuestion =
         "Para atualizar os índices o programa será finalizado, continuar?";
     static constexpr const char* kNoUpdater = "atualizador não encontrado";
+    // Left in the data folder while the updater runs; the next start-up reports the tables.
+    static constexpr const char* kUpdatePending = "atualizacao-pendente.tmp";
+    static constexpr const char* kHelpUpdateSection = "atualizar";
 
     explicit TForm1(App& app);
 
@@ -52,6 +55,8 @@ class TForm1 : public WindowModel {
     void PginadeatualizaodosoftwarenaInternet1Click();
     void SpeedButton5Click();
     void Ajuda2Click();
+    // Shows the help page, at `section` (an anchor of the page) when not empty.
+    void showHelp(const std::string& section);
 
     // The hidden tab "Índice".
     void Button1Click();

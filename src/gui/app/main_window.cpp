@@ -574,8 +574,19 @@ void MainWindow::refresh() {
 
 void MainWindow::showReport(const std::filesystem::path& file) {
     pages_->setCurrentIndex(0);
+    // "page.htm#section": the page, scrolled to that section.
+    std::filesystem::path shown = file;
+    QString section;
+    std::error_code ec;
+    const std::string text = file.string();
+    if (const auto hash = text.rfind('#');
+        hash != std::string::npos && !std::filesystem::exists(file, ec)) {
+        shown = text.substr(0, hash);
+        section = q(text.substr(hash + 1));
+    }
     // A newly shown document keeps the view's editing mode.
-    app::runCommand(ui_, [&] { wb_->showFile(file); });
+    app::runCommand(ui_, [&] { wb_->showFile(shown); });
+    if (!section.isEmpty()) wb_->scrollToAnchor(section);
     if (auto* vi = findChild<QAction*>(app::kVisualizarImpressao); vi && !wb_->currentFile().empty())
         vi->setEnabled(true);
     if (isVisible()) {

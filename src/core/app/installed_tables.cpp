@@ -1,0 +1,107 @@
+// Listing the data folder's index tables with their last month and their origin.
+#include "core/app/installed_tables.hpp"
+
+#include <algorithm>
+
+#include "core/toolkit/error.hpp"
+#include "core/toolkit/text_file.hpp"
+
+namespace corvana::app {
+
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+bool indented(const std::string& line) { return !line.empty() && (line[0] == ' ' || line[0] == '\t'); }
+
+std::string trimmed(const std::string& s) {
+    const auto a = s.find_first_not_of(" \t");
+    return a == std::string::npos ? std::string() : s.substr(a);
+}
+
+// The entry of LEIA-ME.txt that describes the table, with its section heading.
+std::string entryOf(const std::vector<std::string>& readme, const std::string& file) {
+    for (size_t i = 0; i < readme.size(); ++i) {
+        if (trimmed(readme[i]).rfind(file, 0) != 0) continue;
+        std::string text = readme[i];
+        const size_t column = readme[i].find(file);
+        for (size_t j = i + 1; j < readme.size() && indented(readme[j]) &&
+                               readme[j].find_first_not_of(" \t") > column;
+             ++j)
+            text += " " + readme[j];
+        for (size_t h = i; h-- > 0;) {
+            if (readme[h].empty()) continue;
+            if (!indented(readme[h])) {
+                // The heading paragraph: this line and the lines right above it.
+                size_t top = h;
+                while (top > 0 && !readme[top - 1].empty() && !indented(readme[top - 1])) --top;
+                for (size_t k = top; k <= h; ++k) text += " " + readme[k];
+                break;
+            }
+        }
+        return text;
+    }
+    return {};
+}
+
+// The last non-empty first field of the table's text.
+std::string lastMonthOf(const std::filesystem::path& table) {
+    const std::vector<std::string> lines = toolkit::readLines(table);
+    for (size_t i = lines.size(); i-- > 1;) {
+        const std::string first = lines[i].substr(0, lines[i].find('\t'));
+        if (!trimmed(first).empty()) return trimmed(first);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<InstalledTable> installedTables(const std::filesystem::path& dataFolder) {
+    std::vector<InstalledTable> out;
+    std::vector<std::string> readme;
+    std::error_code ec;
+    try {
+        if (std::filesystem::is_regular_file(dataFolder / "LEIA-ME.txt", ec))
+            readme = toolkit::readLines(dataFolder / "LEIA-ME.txt");
+    } catch (const toolkit::Error&) {
+        readme.clear();
+    }
+    for (std::filesystem::directory_iterator it(dataFolder, ec), end; !ec && it != end; it.increment(ec)) {
+        const auto& p = it->path();
+        if (p.extension() != ".tab" || !it->is_regular_file(ec)) continue;
+        const auto u8 = p.filename().u8string();
+        InstalledTable t;
+        t.file.assign(u8.begin(), u8.end());
+        try {
+            t.lastMonth = lastMonthOf(p);
+        } catch (const toolkit::Error&) {
+            t.lastMonth.clear();
+        }
+        const std::string entry = lower(entryOf(readme, t.file));
+        t.sample = entry.find("oficia") == std::string::npos || entry.find("exemplo") != std::string::npos;
+        out.push_back(std::move(t));
+    }
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.file < b.file; });
+    return out;
+}
+
+std::string installedTablesSummary(const std::vector<InstalledTable>& tables) {
+    std::string samples;
+    int count = 0;
+    for (const auto& t : tables) {
+        if (!t.sample) continue;
+        samples += (count++ == 0 ? "" : ", ") + t.file;
+    }
+    std::string text = std::to_string(tables.size()) +
+                       (tables.size() == 1 ? " tabela instalada" : " tabelas instaladas");
+    if (count == 0) return text + ", todas oficiais.";
+    if (count == static_cast<int>(tables.size()))
+        return text + ", todas de exemplo (não são índices oficiais): " + samples + ".";
+    return text + "; de exemplo (não são índices oficiais): " + samples + ".";
+}
+
+}  // namespace corvana::app
