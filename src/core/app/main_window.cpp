@@ -234,13 +234,23 @@ void TForm1::indiceSelectCell(int col, int row) {
     indice.setCell(0, row, toolkit::DateToMonth(toolkit::IncMonth(month, 1)));
 }
 
-TAboutBox::TAboutBox(App& app) : WindowModel("TAboutBox", "Sobre") {
+TAboutBox::TAboutBox(App& app) : WindowModel("TAboutBox", "Sobre"), app_(app) {
     Version = "Versão: " + app.options().version;
     ProductName = kProduct;
 }
 
 void TAboutBox::FormShow() {
     ProductName = kProduct;
+    // What this build computes: the calculator commands that open a window here.
+    std::string list;
+    for (const auto& c : commandTable()) {
+        if (c.action != Action::OpenWindow || c.hidden || !app_.available(c)) continue;
+        if (c.place != Place::PopupCalcular && c.place != Place::PopupFgts) continue;
+        if (list.find(c.caption) != std::string::npos) continue;
+        list += (list.empty() ? "" : "; ") + c.caption;
+    }
+    Copyright = list.empty() ? "Nenhum cálculo disponível nesta versão."
+                             : "Cálculos desta versão: " + list + ".";
 }
 
 }  // namespace corvana::app

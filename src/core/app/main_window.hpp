@@ -95,10 +95,14 @@ class TAboutBox : public WindowModel {
 
     std::string ProductName;
     std::string Version;
-    std::string Copyright =
-        "Cálculos judiciais: expurgos da poupança, débitos judiciais, FGTS e URV";
+    // The calculators of this build, written on showing.
+    std::string Copyright;
     std::string Comments =
-        "Tecla F1: ajuda. Os índices vêm das tabelas da pasta de dados; confira-os antes de usar.";
+        "Tecla F1: ajuda. Os índices vêm das tabelas da pasta de dados; as tabelas de exemplo "
+        "não são índices oficiais: confira-os antes de usar.";
+
+  private:
+    App& app_;
 };
 
 }  // namespace corvana::app

@@ -35,6 +35,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/app/installed_tables.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "gui/app/about_box.hpp"
@@ -117,8 +118,36 @@ bool MainWindow::startUp() {
     cnomefont_->addItems(families);
     cnomefont_->blockSignals(false);
     const bool running = app_.start();
+    if (running && wb_->currentFile().empty()) wb_->showPage(startPage());
     refresh();
     return running;
+}
+
+QString MainWindow::startPage() const {
+    auto esc = [](const std::string& t) { return QString::fromStdString(t).toHtmlEscaped(); };
+    QString html = "<html><body><h2>Bem-vindo ao Corvana</h2>"
+                   "<p>Cálculos judiciais com os índices das tabelas da pasta de dados. Escolha um "
+                   "cálculo, preencha as páginas com <b>Próximo</b> e veja o relatório aqui com "
+                   "<b>Finalizar</b>.</p><h3>Os cálculos</h3><table border=1 cellspacing=0 "
+                   "cellpadding=3><tr><th>Cálculo</th><th>Como abrir</th></tr>";
+    for (const auto& c : app::commandTable()) {
+        if (c.action != Action::OpenWindow || c.hidden || !commandAvailable(c)) continue;
+        if (c.place != Place::PopupCalcular && c.place != Place::PopupFgts) continue;
+        const char* how = c.place == Place::PopupCalcular ? "botão Calcular (botão direito)"
+                                                          : "botão FGTS";
+        html += "<tr><td>" + esc(c.caption) + "</td><td>" + how + "</td></tr>";
+    }
+    html += "</table><h3>Tabelas instaladas</h3><table border=1 cellspacing=0 cellpadding=3>"
+            "<tr><th>Tabela</th><th>Último mês</th><th>Origem</th></tr>";
+    const auto tables = app::installedTables(dataFolder());
+    for (const auto& t : tables)
+        html += "<tr><td>" + esc(t.file) + "</td><td>" + esc(t.lastMonth) + "</td><td>" +
+                (t.sample ? "<b>exemplo</b> (não é índice oficial)" : "oficial") + "</td></tr>";
+    if (tables.empty()) html += "<tr><td colspan=3>nenhuma tabela na pasta de dados</td></tr>";
+    html += "</table><p>Ajuda: tecla <b>F1</b> ou menu <b>Ajuda</b>; para instalar as tabelas, "
+            "botão <b>Atualizar Tabelas</b>. Pasta de dados: " +
+            esc(dataFolder().string()) + "</p></body></html>";
+    return html;
 }
 
 // ---- building -------------------------------------------------------------------------

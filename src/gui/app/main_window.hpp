@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow {
     // Tells in the status bar where a file was written.
     void savedTo(const std::filesystem::path& file);
     bool commandAvailable(const app::Command& c) const;
+    // The start page shown until the first report: calculators, tables, where the help is.
+    QString startPage() const;
 };
 
 }  // namespace corvana::gui

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QWindow>
+#include <set>
 
 #include "core/app/commands.hpp"
 #include "core/savings/month_yield_dialog.hpp"
@@ -181,6 +182,39 @@ private slots:
         QCOMPARE(saldo->model()->index(0, 3).data().toString(), QString("20"));
         QCOMPARE(saldo->model()->index(0, 4).data().toString(), QString("2.222,22"));
         QVERIFY(h.script.messages.empty());
+    }
+
+    void startPageUntilTheFirstReportAndAboutTellsTheCalculators() {
+        Harness h;
+        std::set<std::filesystem::path> before;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(h.data.path()))
+            before.insert(e.path());
+        QVERIFY(h.window->startUp());
+        const QString start = h.window->reportView()->toPlainText();
+        QVERIFY2(start.contains("Bem-vindo ao Corvana"), qPrintable(start));
+        QVERIFY(start.contains("Poupança Diária - com opções de configuração"));
+        QVERIFY(start.contains("poupanca13.tab"));
+        QVERIFY(start.contains("11/2026"));
+        QVERIFY(start.contains("exemplo (não é índice oficial)"));
+        QVERIFY(!start.contains("oficial\n"));  // no sample table presented as official
+        QVERIFY(start.contains("F1"));
+        // Built in memory: nothing written into the data folder.
+        std::set<std::filesystem::path> after;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(h.data.path()))
+            after.insert(e.path());
+        QCOMPARE(after, before);
+        QVERIFY(h.window->reportView()->currentFile().empty());
+        // The first report takes its place.
+        h.window->showReport(h.data / "images" / "index.htm");
+        QVERIFY(!h.window->reportView()->toPlainText().contains("Bem-vindo ao Corvana"));
+
+        h.window->findChild<QAction*>("Sobre1")->trigger();
+        QWidget* about = h.window->view("TAboutBox");
+        QTRY_VERIFY(about->isVisible());
+        const QString calculators = about->findChild<QLabel*>("Copyright")->text();
+        QVERIFY2(calculators.contains("Poupança Diária - com opções de configuração"),
+                 qPrintable(calculators));
+        QVERIFY(calculators.contains("Justiça Federal"));
     }
 
     void previewFollowsTheShownDocument() {
