@@ -283,7 +283,31 @@ SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& mode
     pages_->addWidget(hidden);
     layout->addWidget(pages_, 1);
     layout->addLayout(bar);
+    // The keyboard goes through the page first, then the buttons of the bar.
+    QWidget* previous = nullptr;
+    for (QWidget* w = pages_->nextInFocusChain(); w != pages_ && w != this; w = w->nextInFocusChain())
+        if (pages_->isAncestorOf(w)) previous = w;
+    for (QWidget* b : {static_cast<QWidget*>(novo), static_cast<QWidget*>(abrir),
+                       static_cast<QWidget*>(backup), static_cast<QWidget*>(anterior),
+                       static_cast<QWidget*>(proximo), static_cast<QWidget*>(finalizar_),
+                       static_cast<QWidget*>(fechar)}) {
+        if (previous != nullptr) setTabOrder(previous, b);
+        previous = b;
+    }
     refresh();
+}
+
+void SavingsWizardView::focusPage() {
+    // A page just reached takes the focus on its first control, so the keyboard starts there.
+    QWidget* page = pages_->currentWidget();
+    if (page == nullptr || !isVisible()) return;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w)) break;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 SavingsWizardView::~SavingsWizardView() {
@@ -559,6 +583,7 @@ void SavingsWizardView::refresh() {
     refreshing_ = true;
     setWindowTitle(q(m_.caption()));
     const int shownPage = std::clamp(m_.page, 0, m_.variant().lastPage);
+    const bool pageChanged = pages_->currentIndex() != shownPage;
     pages_->setCurrentIndex(shownPage);
     step_->setText(QString("Passo %1 de %2 — %3")
                        .arg(shownPage + 1)
@@ -589,6 +614,7 @@ void SavingsWizardView::refresh() {
     finalizar_->setEnabled(m_.finalizarEnabled);
     for (auto* g : grids_) g->refresh();
     refreshing_ = false;
+    if (pageChanged) focusPage();
 }
 
 void SavingsWizardView::showEvent(QShowEvent* event) {
@@ -596,6 +622,7 @@ void SavingsWizardView::showEvent(QShowEvent* event) {
     m_.shown();
     refresh();
     SavingsView::showEvent(event);
+    focusPage();
 }
 
 void SavingsWizardView::hideEvent(QHideEvent* event) {

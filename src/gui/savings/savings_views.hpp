@@ -103,6 +103,7 @@ private:
 
     void markFocused(const std::string& name);
     void leaveRuleOn(QTableView* view, const std::string& name);
+    void focusPage();
     QWidget* buildPlanPage();
     QWidget* buildSaldoPage();
     QWidget* buildBasePage();
