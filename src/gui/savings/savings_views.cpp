@@ -304,6 +304,16 @@ void SavingsWizardView::focusPage() {
     for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
         if (!page->isAncestorOf(w)) break;
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
+            // In a grid, the first cell the user can type in.
+            if (auto* t = qobject_cast<QTableView*>(w); t != nullptr && t->model() != nullptr) {
+                for (int c = 0; c < t->model()->columnCount(); ++c) {
+                    const QModelIndex i = t->model()->index(0, c);
+                    if (i.isValid() && (t->model()->flags(i) & Qt::ItemIsEditable)) {
+                        t->setCurrentIndex(i);
+                        break;
+                    }
+                }
+            }
             w->setFocus(Qt::TabFocusReason);
             return;
         }
