@@ -23,8 +23,9 @@ build-release: deps
 test: build-debug
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j $(JOBS)
 
-run: build-release
-	@bash tools/run.sh $(REL_DIR)
+# Builds only the programs, quietly (the build log goes to $(REL_DIR)/build.log), then starts.
+run: deps
+	@bash tools/run.sh $(REL_DIR) --build
 
 # The Debian package corvana_<version>_<arch>.deb, in $(REL_DIR).
 package: build-release

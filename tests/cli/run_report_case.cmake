@@ -29,7 +29,8 @@ if(expected_rc EQUAL 0)
     message(FATAL_ERROR "report differs from ${CASE}/esperado.html (written: ${WORK}/relatorio.html)")
   endif()
   # The report and the backup are also in the data folder, as the window leaves them.
-  if(NOT EXISTS "${WORK}/data/temp2.back" AND NOT EXISTS "${WORK}/data/tempjf.back"
+  if(NOT EXISTS "${WORK}/data/temp2.back" AND NOT EXISTS "${WORK}/data/temptj.back"
+     AND NOT EXISTS "${WORK}/data/tempjf.back"
      AND NOT EXISTS "${WORK}/data/tempsp.back" AND NOT EXISTS "${WORK}/data/fgts.back"
      AND NOT EXISTS "${WORK}/data/temp_jfgts.back"
      AND NOT EXISTS "${WORK}/data/temp_jfgtsdif.back")
@@ -43,7 +44,8 @@ if(expected_rc EQUAL 0)
   endif()
 else()
   if(EXISTS "${WORK}/relatorio.html" OR EXISTS "${WORK}/data/temp2.back"
-     OR EXISTS "${WORK}/data/tempjf.back" OR EXISTS "${WORK}/data/tempsp.back"
+     OR EXISTS "${WORK}/data/temptj.back" OR EXISTS "${WORK}/data/tempjf.back"
+     OR EXISTS "${WORK}/data/tempsp.back"
      OR EXISTS "${WORK}/data/fgts.back" OR EXISTS "${WORK}/data/temp_jfgts.back"
      OR EXISTS "${WORK}/data/temp_jfgtsdif.back")
     message(FATAL_ERROR "a stopped calculation wrote files")

@@ -4,6 +4,9 @@
 #include "core/app/app.hpp"
 #include "core/app/data_folder.hpp"
 #include "core/app/font_ini.hpp"
+#include "core/app/installed_tables.hpp"
+#include "core/toolkit/error.hpp"
+#include "core/toolkit/text_file.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/grid_ops.hpp"
 
@@ -54,6 +57,14 @@ void TForm1::FormShow() {
         const auto table = ctx().file("poupanca13.tab");
         if (fileExists(table)) toolkit::LoadFromFile(table, ctx().indice);
     });
+    // Back from the updater: what it installed, and which tables are only samples.
+    const auto pending = ctx().file(kUpdatePending);
+    if (fileExists(pending)) {
+        std::error_code ec;
+        std::filesystem::remove(pending, ec);
+        if (fileExists(ctx().meudir / u8name(kFirstRunTable)))
+            app_.ui().showMessage(installedTablesSummary(installedTables(ctx().meudir)));
+    }
     abrirback1();
 }
 
@@ -62,7 +73,9 @@ std::filesystem::path TForm1::updater() const {
 }
 
 void TForm1::startUpdater() {
-    // The updater fills the data folder this program uses, then starts the program again.
+    // The updater fills the data folder this program uses, then starts the program again,
+    // which then tells what was installed.
+    runCommand(app_.ui(), [&] { toolkit::writeLines(ctx().file(kUpdatePending), {"1"}); });
     app_.ui().startProgram(updater(), {"--data-dir", ctx().meudir.string()});
 }
 
@@ -179,24 +192,35 @@ void TForm1::Atualizaodosndices1Click() {
         app_.ui().showMessage(kNoUpdater);
         return;
     }
-    if (app_.ui().askYesNo(kUpdateQuestion)) startUpdater();
+    // "Não" keeps the program, and the calculation in progress, open.
+    if (!app_.ui().askYesNo(kUpdateQuestion)) return;
+    startUpdater();
     Close();
 }
 
+// There is no vendor site: both update-page commands open the help page at its section on
+// updating the tables, with the official sources' addresses.
 void TForm1::PginadeatualizaodosoftwarenaInternet1Click() {
-    setEditing(false);
-    app_.ui().openUrl(kVendorPage);
+    showHelp(kHelpUpdateSection);
 }
 
 void TForm1::SpeedButton5Click() {
-    app_.ui().openUrl(kVendorPage);
+    showHelp(kHelpUpdateSection);
 }
 
-void TForm1::Ajuda2Click() {
+void TForm1::Ajuda2Click() { showHelp(""); }
+
+void TForm1::showHelp(const std::string& section) {
+    const auto help = ctx().meudir / "images" / "index.htm";
+    if (!fileExists(help)) {
+        setEditing(false);
+        app_.ui().showMessage("A página de ajuda (images/index.htm) não está na pasta de dados");
+        return;
+    }
     previewEnabled_ = true;
     app_.ui().enableCommand(kVisualizarImpressao, true);
-    const auto help = ctx().meudir / "images" / "index.htm";
-    if (fileExists(help)) app_.ui().showReport(help);
+    // The section travels as the address's fragment ("index.htm#atualizar").
+    app_.ui().showReport(section.empty() ? help : std::filesystem::path(help.string() + "#" + section));
     setEditing(false);
 }
 
@@ -212,13 +236,23 @@ void TForm1::indiceSelectCell(int col, int row) {
     indice.setCell(0, row, toolkit::DateToMonth(toolkit::IncMonth(month, 1)));
 }
 
-TAboutBox::TAboutBox(App& app) : WindowModel("TAboutBox", "Sobre") {
+TAboutBox::TAboutBox(App& app) : WindowModel("TAboutBox", "Sobre"), app_(app) {
     Version = "Versão: " + app.options().version;
     ProductName = kProduct;
 }
 
 void TAboutBox::FormShow() {
     ProductName = kProduct;
+    // What this build computes: the calculator commands that open a window here.
+    std::string list;
+    for (const auto& c : commandTable()) {
+        if (c.action != Action::OpenWindow || c.hidden || !app_.available(c)) continue;
+        if (c.place != Place::PopupCalcular && c.place != Place::PopupFgts) continue;
+        if (list.find(c.caption) != std::string::npos) continue;
+        list += (list.empty() ? "" : "; ") + c.caption;
+    }
+    Copyright = list.empty() ? "Nenhum cálculo disponível nesta versão."
+                             : "Cálculos desta versão: " + list + ".";
 }
 
 }  // namespace corvana::app

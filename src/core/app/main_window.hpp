@@ -29,6 +29,9 @@ class TForm1 : public WindowModel {
     static constexpr const char* kUpdateQuestion =
         "Para atualizar os índices o programa será finalizado, continuar?";
     static constexpr const char* kNoUpdater = "atualizador não encontrado";
+    // Left in the data folder while the updater runs; the next start-up reports the tables.
+    static constexpr const char* kUpdatePending = "atualizacao-pendente.tmp";
+    static constexpr const char* kHelpUpdateSection = "atualizar";
 
     explicit TForm1(App& app);
 
@@ -61,6 +64,8 @@ class TForm1 : public WindowModel {
     void PginadeatualizaodosoftwarenaInternet1Click();
     void SpeedButton5Click();
     void Ajuda2Click();
+    // Shows the help page, at `section` (an anchor of the page) when not empty.
+    void showHelp(const std::string& section);
 
     // The hidden tab "Índice".
     void Button1Click();
@@ -98,10 +103,14 @@ class TAboutBox : public WindowModel {
 
     std::string ProductName;
     std::string Version;
-    std::string Copyright =
-        "Cálculos judiciais: expurgos da poupança, débitos judiciais, FGTS e URV";
+    // The calculators of this build, written on showing.
+    std::string Copyright;
     std::string Comments =
-        "Tecla F1: ajuda. Os índices vêm das tabelas da pasta de dados; confira-os antes de usar.";
+        "Tecla F1: ajuda. Os índices vêm das tabelas da pasta de dados; as tabelas de exemplo "
+        "não são índices oficiais: confira-os antes de usar.";
+
+  private:
+    App& app_;
 };
 
 }  // namespace corvana::app

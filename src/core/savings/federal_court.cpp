@@ -15,7 +15,9 @@ SavingsVariant jfVariant() {
     v.tableFile = "jf.tab";
     // Its own backup and report; "Novo" leaves the backup alone.
     std::tie(v.backupFile, v.reportFile) = std::pair("tempjf.back", "jf.html");
-    v.fileFilter = "Corvana (*.ejf)|*.EJF";
+    // A save without extension gets ".ejf"; "Abrir" also lists the ".e12" files of earlier saves.
+    v.fileFilter = "Corvana (*.ejf;*.e12)|*.EJF;*.E12";
+    v.defaultExt = "ejf";
     v.novoDeletesBackup = false;
     return v;
 }

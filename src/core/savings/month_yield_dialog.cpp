@@ -28,6 +28,18 @@ void TForm6::FormShow() {
 }
 
 void TForm6::CalcularClick() {
+    // A balance that is not a number leaves no result: the last one would be taken for the
+    // answer to these figures.
+    if (!Edit1.empty() || !Edit2.empty()) {
+        try {
+            (void)strict(Edit1);
+            (void)strict(Edit2);
+        } catch (const toolkit::Error& e) {
+            Edit3.clear();
+            ctx_.ui->showMessage(e.what());
+            return;
+        }
+    }
     std::string a = Edit1;
     const std::string& b = Edit2;
     const std::string& d = Edit4;

@@ -11,9 +11,24 @@ namespace corvana::savings {
 using toolkit::checkinteiro;
 using toolkit::StringGrid;
 
-void fillPlanList(CheckList& list, const StringGrid& plans) {
+void fillPlanList(CheckList& list, const StringGrid& plans, bool keepTicks) {
+    const CheckList before = list;
     list.clear();
-    for (int r = 1; r < plans.rowCount(); ++r) list.add(plans.cell(kPlanNome, r));
+    const bool onlyEmptyRow = plans.rowCount() == 2 && plans.cell(kPlanNome, 1).empty() &&
+                              plans.cell(kPlanData, 1).empty();
+    if (onlyEmptyRow) return;
+    std::vector<bool> used(before.items.size(), false);
+    for (int r = 1; r < plans.rowCount(); ++r) {
+        const std::string& name = plans.cell(kPlanNome, r);
+        list.add(name);
+        if (!keepTicks) continue;
+        for (size_t i = 0; i < before.items.size(); ++i)
+            if (!used[i] && before.items[i].text == name) {
+                used[i] = true;
+                list.setChecked(list.count() - 1, before.items[i].checked);
+                break;
+            }
+    }
 }
 
 TForm3::TForm3(app::SharedContext& ctx)
@@ -86,17 +101,18 @@ void TForm3::GravarClick() {
     g.setColCount(cols);
     toolkit::SaveToFile(ctx_.file(kFile), g);
     SPlanosini = g;
-    refillPlanLists();
+    refillPlanLists(true);
+    for (const auto& rebuild : planListsRefilled) rebuild();
 }
 
-void TForm3::refillPlanLists() {
-    if (planList != nullptr) fillPlanList(*planList, SPlanosini);
-    for (auto* list : otherPlanLists) fillPlanList(*list, SPlanosini);
+void TForm3::refillPlanLists(bool keepTicks) {
+    if (planList != nullptr) fillPlanList(*planList, SPlanosini, keepTicks);
+    for (auto* list : otherPlanLists) fillPlanList(*list, SPlanosini, keepTicks);
 }
 
 void TForm3::carregar() {
     loadFile();
-    refillPlanLists();
+    refillPlanLists(false);
 }
 
 }  // namespace corvana::savings

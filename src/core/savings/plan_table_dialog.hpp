@@ -26,8 +26,9 @@ enum PlanColumn {
 };
 
 // Fills a plan check list from the data rows of the plan table (item i is row i + 1); ticks
-// are dropped.
-void fillPlanList(CheckList& list, const toolkit::StringGrid& plans);
+// are dropped unless `keepTicks`, which keeps the tick of each plan still there (by name).
+// A table whose only row is empty offers no plan.
+void fillPlanList(CheckList& list, const toolkit::StringGrid& plans, bool keepTicks = false);
 
 class TForm3 : public GridDialog {
   public:
@@ -41,6 +42,8 @@ class TForm3 : public GridDialog {
     CheckList* planList = nullptr;
     // The plan lists of the court-debt windows, rebuilt together with it.
     std::vector<CheckList*> otherPlanLists;
+    // Each calculator rebuilds its plan grids from its list after "Gravar" refilled it.
+    std::vector<std::function<void()>> planListsRefilled;
 
     // In the program: loads the plan table at start-up.
     void wire(app::App& app) override;
@@ -52,7 +55,7 @@ class TForm3 : public GridDialog {
   private:
     void writeHeaders() override;
     // Rebuilds every plan list wired to the plan table.
-    void refillPlanLists();
+    void refillPlanLists(bool keepTicks);
 };
 
 }  // namespace corvana::savings

@@ -25,8 +25,7 @@ SavingsVariant estadoVariant() {
     v.tableFile = TForm5::kTable;
     v.backupFile = "tempsp.back";
     v.acceptedTags = v.acceptedBackupTags = {v.versionTag = "estados"};
-    // "Novo" keeps tempsp.back for "Abrir Backup" and leaves temp2.back, which belongs to the
-    // daily-savings and state-court windows, alone.
+    // "Novo" keeps tempsp.back for "Abrir Backup" and leaves the other windows' backups alone.
     v.novoDeletesBackup = false;
     // Like the savings window, the balance takes the plan table's currency.
     v.currencyFromPlanTable = true;
@@ -79,10 +78,16 @@ void TForm5::pageReached(int p) {
     }
 }
 
+std::string TForm5::interestStartUsed(int r) const {
+    const std::string& start = STJuros.cell(0, r);
+    // Interest on the whole debt runs from the month after the first date entered; the grid
+    // and the file keep the date as typed, the report prints the one the interest ran from.
+    if (r == 1) return toolkit::DateToStr(toolkit::IncMonth(toolkit::StrToDate(start), 1));
+    return start;
+}
+
 std::string TForm5::interestOfRow(int r) const {
-    std::string start = STJuros.cell(0, r);
-    // Interest on the whole debt runs from the month after the first date entered.
-    if (r == 1) start = toolkit::DateToStr(toolkit::IncMonth(toolkit::StrToDate(start), 1));
+    const std::string start = interestStartUsed(r);
     const std::string& end = STJuros.cell(1, r);
     const std::string& rateText = STJuros.cell(2, r);
     if (Rcomposto) return toolkit::JuroCompostox("100", rateText, end, start).percent;

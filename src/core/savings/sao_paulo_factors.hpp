@@ -46,6 +46,7 @@ class TForm5 : public SavingsWizard {
     // "Simples": juros; "Compostos": JuroCompostox on 100. Row 1 counts from a month after
     // its start date.
     std::string interestOfRow(int row) const override;
+    std::string interestStartUsed(int row) const override;
 
   private:
     SavingsWizard* form2_ = nullptr;

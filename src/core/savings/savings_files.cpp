@@ -174,10 +174,13 @@ void SavingsWizard::salvar() {
     takeFocusOff();
     const auto source = backupPath();
     if (!fileExists(source)) return;
-    const auto target = ctx_.ui->chooseSaveFile(variant_.fileFilter, variant_.defaultExt);
+    auto target = ctx_.ui->chooseSaveFile(variant_.fileFilter, variant_.defaultExt);
     if (!target) return;
+    // A name typed without extension gets the window's own, which its "Abrir" lists.
+    if (!target->has_extension()) target->replace_extension(variant_.defaultExt);
     try {
         toolkit::writeFileAtomic(*target, toolkit::readFileBytes(source));
+        ctx_.ui->showMessage("Cálculo salvo em " + std::filesystem::path(*target).make_preferred().string());
     } catch (const toolkit::Error&) {
         ctx_.ui->showMessage("Erro ao copiar " + std::filesystem::path(source).make_preferred().string() +
                              " para " + target->string());

@@ -83,13 +83,16 @@ void SavingsWizard::addPlanNotes(
         if (hasO && hasQ) {
             add(re, "<p><tr><td> " + rate(Q) + "% - " + rate(O) + "% = <b>" + rate(Q - O) +
                         "%</b> </td></tr>");
+            // The shortfall is the balance times the difference the calculation applied: the
+            // plan's "Diferença %" as SBase holds it, which need not equal Q - O.
+            const std::string applied = has(SB(2)) ? rate(N(SB(2))) : rate(Q - O);
             if (has(P(kPlanMudanca)))
                 add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
-                            "X " + rate(Q - O) + "% : " + P(kPlanMudanca) + " = <b>" +
+                            "X " + applied + "% : " + P(kPlanMudanca) + " = <b>" +
                             P(kPlanMoedaMudanca) + " " + SB(4) + "</b></td></tr>");
             else
                 add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
-                            "X " + rate(Q - O) + "% = <b>" + P(kPlanMoeda) + " " + SB(4) +
+                            "X " + applied + "% = <b>" + P(kPlanMoeda) + " " + SB(4) +
                             "</b></td></tr>");
         }
     }
@@ -98,8 +101,12 @@ void SavingsWizard::addPlanNotes(
 void SavingsWizard::addInterestRows(std::vector<std::string>& re) const {
     for (int r = 0; r < STJuros.rowCount(); ++r) {
         std::string line = "<tr>\r\n";
+        const bool computed = r >= 1 && has(STJuros.cell(0, r)) && has(STJuros.cell(1, r)) &&
+                              has(STJuros.cell(2, r));
         for (int c = 0; c < STJuros.colCount(); ++c)
-            line += "<td><div align=Right>" + STJuros.cell(c, r) + "</div></td>";
+            line += "<td><div align=Right>" +
+                    (c == 0 && computed ? interestStartUsed(r) : STJuros.cell(c, r)) +
+                    "</div></td>";
         add(re, line);
         add(re, "</tr>");
     }

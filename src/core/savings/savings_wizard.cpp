@@ -1,6 +1,8 @@
 // The wizard of the savings family: showing, navigation, checks, options and cell rules.
 #include "core/savings/savings_wizard.hpp"
 
+#include <algorithm>
+
 #include "core/app/app.hpp"
 #include "core/savings/text_helpers.hpp"
 #include "core/tables/provenance.hpp"
@@ -44,6 +46,7 @@ void SavingsWizard::wire(app::App& app) {
         form3_->planList = &CPlanos;
     else
         form3_->otherPlanLists.push_back(&CPlanos);
+    form3_->planListsRefilled.push_back([this] { CPlanosClick(); });
 }
 
 void SavingsWizard::clearPlanChecklist() {
@@ -135,6 +138,12 @@ void SavingsWizard::FormShow() {
     for (int r = 1; r < Jmes.rowCount(); ++r)
         if (Jmes.cell(3, r).empty()) Jmes.setCell(3, r, "Não");
     page = 0;
+    // The header and footer templates are there from the first showing, so that "Gravar"
+    // never writes them back empty.
+    if (!memosLoaded_) {
+        memosLoaded_ = true;
+        if (Memo1.empty() && Memo2.empty()) loadMemos();
+    }
     for (const auto& other : variant_.closesOnShow) ctx_.ui->closeWindow(other);
 }
 
@@ -209,7 +218,9 @@ bool SavingsWizard::leavePlanPage() {
     }
     // The target month must come after every plan month, or the run has no month to credit.
     const std::string& target = SPlanos.cell(1, SPlanos.rowCount() - 1);
-    if (!has(target)) return backToStart("escolha um plano");
+    if (!has(target))
+        return backToStart("Informe o mês em \"" + variant_.targetLabel +
+                           "\" (mm/aaaa): o mês até o qual o débito é atualizado");
     for (int r = 1; r < SPlanos.rowCount() - 1; ++r) {
         const std::string& m = SPlanos.cell(1, r);
         if (has(m) && !(toolkit::MonthToDate(m) < toolkit::MonthToDate(target)))
@@ -363,14 +374,41 @@ void SavingsWizard::RsemjurosClick() {
 
 void SavingsWizard::CPlanosClick() {
     const StringGrid& plans = form3_->SPlanosini;
+    // What the user typed for each plan still ticked goes with the plan, not with the row:
+    // the month in SPlanos, the currency, "Dia base" and "Saldo" in SSaldo.
+    struct Typed {
+        std::string name, month, moeda, dia, saldo;
+        bool used = false;
+    };
+    std::vector<Typed> typed;
+    for (int r = 1; r < SSaldo.rowCount(); ++r)
+        if (!SSaldo.cell(0, r).empty())
+            typed.push_back({SSaldo.cell(0, r), "", SSaldo.cell(2, r), SSaldo.cell(3, r),
+                             SSaldo.cell(4, r)});
+    std::vector<Typed> months;
+    for (int r = 1; r + 1 < SPlanos.rowCount(); ++r)
+        if (!SPlanos.cell(0, r).empty())
+            months.push_back({SPlanos.cell(0, r), SPlanos.cell(1, r), "", "", "", false});
+    auto take = [](std::vector<Typed>& from, const std::string& name) -> Typed* {
+        for (auto& t : from)
+            if (!t.used && t.name == name) {
+                t.used = true;
+                return &t;
+            }
+        return nullptr;
+    };
     SPlanos.setRowCount(plans.rowCount() + 1);
     SPlanos.setColCount(3);
     SPlanos.clearRowsFrom(1);
     for (int r = 1; r < plans.rowCount(); ++r) {
         if (!CPlanos.checked(r - 1)) continue;
-        SPlanos.setCell(0, r, plans.cell(kPlanNome, r));
+        const std::string& name = plans.cell(kPlanNome, r);
+        SPlanos.setCell(0, r, name);
         SPlanos.setCell(1, r, plans.cell(kPlanData, r));
         SPlanos.setCell(2, r, plans.cell(kPlanDiferenca, r));
+        // A plan just ticked starts from the plan table; one that stayed keeps its month.
+        if (const Typed* m = take(months, name); m != nullptr && has(m->month))
+            SPlanos.setCell(1, r, m->month);
     }
     const int last = SPlanos.rowCount() - 1;
     SPlanos.setCell(0, last, variant_.targetLabel);
@@ -389,6 +427,20 @@ void SavingsWizard::CPlanosClick() {
         const std::string& m = SPlanos.cell(1, r);
         SBase.setCell(3, r, has(m) ? toolkit::DateToMonth(toolkit::IncMonth(toolkit::MonthToDate(m), 1))
                                    : std::string());
+    }
+    // The balance grid lists the ticked plans in the same order, each with its own figures;
+    // an unticked plan's row goes away.
+    const int chosen = SPlanos.rowCount() - 2;
+    SSaldo.setRowCount(std::max(2, chosen + 1));
+    SSaldo.clearRowsFrom(1);
+    for (int r = 1; r <= chosen; ++r) {
+        SSaldo.setCell(0, r, SPlanos.cell(0, r));
+        SSaldo.setCell(1, r, SPlanos.cell(1, r));
+        if (const Typed* t = take(typed, SPlanos.cell(0, r))) {
+            SSaldo.setCell(2, r, t->moeda);
+            SSaldo.setCell(3, r, t->dia);
+            SSaldo.setCell(4, r, t->saldo);
+        }
     }
     SPlanos.setColCount(2);
 }

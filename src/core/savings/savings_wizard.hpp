@@ -190,6 +190,8 @@ protected:
     virtual void writeResultHeaders();
     // Column 3 of an interest-table row whose dates and rate are filled.
     virtual std::string interestOfRow(int row) const;
+    // The start date the interest of a computed row ran from (the report prints this one).
+    virtual std::string interestStartUsed(int row) const { return STJuros.cell(0, row); }
     // The notes lines of each chosen plan; `balanceLine` is the first line of a plan's notes.
     void addPlanNotes(std::vector<std::string>& re,
                       const std::function<std::string(int k, int planRow)>& balanceLine) const;
@@ -211,6 +213,7 @@ protected:
     SavingsVariant variant_;
 
 private:
+    bool memosLoaded_ = false;
     void writeHeaders();
     void loadMemos();
     void runRun();

@@ -31,9 +31,8 @@ SavingsVariant tjspVariant() {
     v.className = TForm_tjsp_d::kClassName;
     v.caption = TForm_tjsp_d::kCaption;
     v.tableFile = TForm_tjsp_d::tableForCaption(v.caption);
-    // Its backup is the savings window's backup file, so "Abrir Backup" also takes that
-    // window's "Vers 1.21" (whose two last lines it ignores).
-    v.acceptedBackupTags.push_back("Vers 1.21");
+    // Its own backup: "Abrir Backup" in either window reopens that window's last calculation.
+    v.backupFile = "temptj.back";
     return v;
 }
 

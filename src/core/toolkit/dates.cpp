@@ -37,6 +37,31 @@ std::string_view chars(std::string_view s, size_t from, size_t count) {
 
 int intOf(std::string_view s) { return static_cast<int>(StrToInt(s)); }
 
+// A masked box leaves blanks where a digit was not typed ("1 /06/2009"): a one-digit part
+// with blanks around it is that number, so it gets its leading zero. Parts without blanks are
+// left to the repair as they stand.
+std::string padBlankParts(std::string_view text) {
+    if (text.find(' ') == std::string_view::npos) return std::string(text);
+    std::string out;
+    size_t start = 0;
+    while (true) {
+        const size_t slash = text.find('/', start);
+        std::string_view part = text.substr(start, slash == std::string_view::npos ? slash : slash - start);
+        std::string_view digits = part;
+        while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+        while (!digits.empty() && digits.back() == ' ') digits.remove_suffix(1);
+        const bool padded = digits.size() != part.size();
+        if (padded && digits.size() == 1 && digits[0] >= '0' && digits[0] <= '9' && slash != std::string_view::npos)
+            out += "0" + std::string(digits);
+        else
+            out += part;
+        if (slash == std::string_view::npos) break;
+        out += '/';
+        start = slash + 1;
+    }
+    return out;
+}
+
 // Replaces characters `from`, `from + 1` (1-based) of s by `text`.
 void putTwo(std::string& s, size_t from, const char* text) {
     if (from + 1 <= s.size()) s.replace(from - 1, 2, text);
@@ -83,9 +108,18 @@ Date IncMonth(Date date, int months) {
 }
 
 Date StrToDate(std::string_view text) {
-    std::string_view s = text;
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    // Blanks may stand before each number and before each separator ("29 /06/1986").
+    std::string compact;
+    for (const char ch : text)
+        if (ch != ' ') compact += ch;
+    for (size_t i = 1; i + 1 < text.size(); ++i)  // but not inside a number ("2 9/06/1986")
+        if (text[i] == ' ' && text[i - 1] >= '0' && text[i - 1] <= '9') {
+            size_t j = i;
+            while (j < text.size() && text[j] == ' ') ++j;
+            if (j < text.size() && text[j] >= '0' && text[j] <= '9')
+                throw ConversionError::notDate(std::string(text));
+        }
+    std::string_view s = compact;
     int parts[3] = {0, 0, 0};
     size_t lengths[3] = {0, 0, 0};
     int count = 0;
@@ -135,7 +169,7 @@ std::string DateToMonth(const Date& date) {
 }
 
 std::string validadata(ValidadataVariant variant, std::string_view text) {
-    std::string s = RemoveChar(text);
+    std::string s = RemoveChar(padBlankParts(text));
     if (s.size() < 8) return "";
     int d = intOf(chars(s, 1, 2));
     if (d == 0) return "";
@@ -182,7 +216,7 @@ std::string validadata2(std::string_view text) {
 }
 
 std::string validadataMA(std::string_view text) {
-    std::string s = RemoveChar(text);
+    std::string s = RemoveChar(padBlankParts(text));
     if (s.size() < 5) return "";
     const int m = intOf(chars(s, 1, 2));
     if (m == 0) return "";

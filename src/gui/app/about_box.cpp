@@ -46,7 +46,8 @@ AboutBox::AboutBox(app::TAboutBox& model, QWidget* parent) : QDialog(parent), mo
     product_->setFont(big);
     version_ = new QLabel(this);
     version_->setObjectName("Version");
-    auto* copyright = new QLabel(QString::fromStdString(model.Copyright), this);
+    copyright_ = new QLabel(QString::fromStdString(model.Copyright), this);
+    auto* copyright = copyright_;
     copyright->setObjectName("Copyright");
     copyright->setWordWrap(true);
     auto* comments = new QLabel(QString::fromStdString(model.Comments), this);
@@ -76,13 +77,14 @@ AboutBox::AboutBox(app::TAboutBox& model, QWidget* parent) : QDialog(parent), mo
     layout->addLayout(top);
     layout->addSpacing(12);
     layout->addLayout(buttons);
-    setFixedSize(420, 200);
+    setFixedSize(480, 300);
 }
 
 void AboutBox::showEvent(QShowEvent* event) {
     model_.FormShow();
     product_->setText(QString::fromStdString(model_.ProductName));
     version_->setText(QString::fromStdString(model_.Version));
+    copyright_->setText(QString::fromStdString(model_.Copyright));
     if (parentWidget() != nullptr) {
         const QRect pr = parentWidget()->frameGeometry();
         move(pr.center() - rect().center());

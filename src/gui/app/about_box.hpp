@@ -24,6 +24,7 @@ class AboutBox : public QDialog {
     app::TAboutBox& model_;
     QLabel* product_;
     QLabel* version_;
+    QLabel* copyright_;
 };
 
 }  // namespace corvana::gui

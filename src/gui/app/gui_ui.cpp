@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -33,6 +36,18 @@ QString qtFilter(const std::string& filter) {
     return out.join(";;");
 }
 
+QString GuiUi::startFolder() const {
+    if (!lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir()) return lastFolder_;
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return docs.isEmpty() ? QDir::homePath() : docs;
+}
+
+void GuiUi::remember(const std::optional<std::filesystem::path>& chosen) {
+    if (!chosen) return;
+    const auto u8 = chosen->parent_path().u8string();
+    lastFolder_ = QString::fromUtf8(reinterpret_cast<const char*>(u8.data()), static_cast<qsizetype>(u8.size()));
+}
+
 QWidget* GuiUi::parentWidget() const {
     if (QWidget* w = QApplication::activeWindow()) return w;
     return window_;
@@ -52,28 +67,40 @@ bool GuiUi::askYesNo(const std::string& text) {
 
 std::optional<std::filesystem::path> GuiUi::chooseOpenFile(const std::string& filter,
                                                            const std::string& defaultExt) {
-    if (dialogs_ != nullptr) return dialogs_->chooseOpenFile(filter, defaultExt);
+    if (dialogs_ != nullptr) {
+        auto chosen = dialogs_->chooseOpenFile(filter, defaultExt);
+        remember(chosen);
+        return chosen;
+    }
     QFileDialog d(parentWidget(), QObject::tr("Abrir"));
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFile);
     d.setNameFilter(qtFilter(filter));
     d.setDefaultSuffix(q(defaultExt));
-    if (window_ != nullptr) d.setDirectory(q(window_->dataFolder().string()));
+    d.setDirectory(startFolder());
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-    return toPath(d.selectedFiles().first());
+    auto chosen = std::optional(toPath(d.selectedFiles().first()));
+    remember(chosen);
+    return chosen;
 }
 
 std::optional<std::filesystem::path> GuiUi::chooseSaveFile(const std::string& filter,
                                                            const std::string& defaultExt) {
-    if (dialogs_ != nullptr) return dialogs_->chooseSaveFile(filter, defaultExt);
+    if (dialogs_ != nullptr) {
+        auto chosen = dialogs_->chooseSaveFile(filter, defaultExt);
+        remember(chosen);
+        return chosen;
+    }
     QFileDialog d(parentWidget(), QObject::tr("Salvar como"));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
     d.setNameFilter(qtFilter(filter));
     d.setDefaultSuffix(q(defaultExt));
-    if (window_ != nullptr) d.setDirectory(q(window_->dataFolder().string()));
+    d.setDirectory(startFolder());
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-    return toPath(d.selectedFiles().first());
+    auto chosen = std::optional(toPath(d.selectedFiles().first()));
+    remember(chosen);
+    return chosen;
 }
 
 void GuiUi::showReport(const std::filesystem::path& file) {

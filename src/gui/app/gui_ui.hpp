@@ -39,8 +39,14 @@ class GuiUi : public app::Ui {
     void openUrl(const std::string& url) override;
     void quit() override;
 
+    // The folder the file dialogs open in: the last folder a file was chosen in, else the
+    // user's documents folder (never the data folder).
+    QString startFolder() const;
+
   private:
     app::Ui* dialogs_;
+    QString lastFolder_;
+    void remember(const std::optional<std::filesystem::path>& chosen);
     MainWindow* window_ = nullptr;
     QWidget* parentWidget() const;
 };

@@ -26,13 +26,17 @@
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextFrame>
+#include <QTextTable>
 #include <QTextList>
 #include <QTimer>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <functional>
 #include <memory>
 
 #include "core/app/calculation_files.hpp"
+#include "core/app/installed_tables.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "gui/app/about_box.hpp"
@@ -115,8 +119,36 @@ bool MainWindow::startUp() {
     cnomefont_->addItems(families);
     cnomefont_->blockSignals(false);
     const bool running = app_.start();
+    if (running && wb_->currentFile().empty()) wb_->showPage(startPage());
     refresh();
     return running;
+}
+
+QString MainWindow::startPage() const {
+    auto esc = [](const std::string& t) { return QString::fromStdString(t).toHtmlEscaped(); };
+    QString html = "<html><body><h2>Bem-vindo ao Corvana</h2>"
+                   "<p>Cálculos judiciais com os índices das tabelas da pasta de dados. Escolha um "
+                   "cálculo, preencha as páginas com <b>Próximo</b> e veja o relatório aqui com "
+                   "<b>Finalizar</b>.</p><h3>Os cálculos</h3><table border=1 cellspacing=0 "
+                   "cellpadding=3><tr><th>Cálculo</th><th>Como abrir</th></tr>";
+    for (const auto& c : app::commandTable()) {
+        if (c.action != Action::OpenWindow || c.hidden || !commandAvailable(c)) continue;
+        if (c.place != Place::PopupCalcular && c.place != Place::PopupFgts) continue;
+        const char* how = c.place == Place::PopupCalcular ? "botão Calcular (botão direito)"
+                                                          : "botão FGTS";
+        html += "<tr><td>" + esc(c.caption) + "</td><td>" + how + "</td></tr>";
+    }
+    html += "</table><h3>Tabelas instaladas</h3><table border=1 cellspacing=0 cellpadding=3>"
+            "<tr><th>Tabela</th><th>Último mês</th><th>Origem</th></tr>";
+    const auto tables = app::installedTables(dataFolder());
+    for (const auto& t : tables)
+        html += "<tr><td>" + esc(t.file) + "</td><td>" + esc(t.lastMonth) + "</td><td>" +
+                (t.sample ? "<b>exemplo</b> (não é índice oficial)" : "oficial") + "</td></tr>";
+    if (tables.empty()) html += "<tr><td colspan=3>nenhuma tabela na pasta de dados</td></tr>";
+    html += "</table><p>Ajuda: tecla <b>F1</b> ou menu <b>Ajuda</b>; para instalar as tabelas, "
+            "botão <b>Atualizar Tabelas</b>. Pasta de dados: " +
+            esc(dataFolder().string()) + "</p></body></html>";
+    return html;
 }
 
 // ---- building -------------------------------------------------------------------------
@@ -575,8 +607,9 @@ void MainWindow::refresh() {
         cnomefont_->setEditText(q(ctx.Cnomefont));
     if (!cfont_->hasFocus() && cfont_->currentText() != q(ctx.Cfont))
         cfont_->setEditText(q(ctx.Cfont));
+    // A shown document can always be previewed (a report, the help page, an opened form).
     if (auto* vi = findChild<QAction*>(app::kVisualizarImpressao))
-        vi->setEnabled(f.previewEnabled());
+        vi->setEnabled(f.previewEnabled() || !wb_->currentFile().empty());
     if (wb_->editing() != f.editing()) wb_->setEditing(f.editing());
     modoEditar_->setChecked(f.editing());
     pb1_->setValue(f.pb1());
@@ -588,8 +621,21 @@ void MainWindow::refresh() {
 
 void MainWindow::showReport(const std::filesystem::path& file) {
     pages_->setCurrentIndex(0);
+    // "page.htm#section": the page, scrolled to that section.
+    std::filesystem::path shown = file;
+    QString section;
+    std::error_code ec;
+    const std::string text = file.string();
+    if (const auto hash = text.rfind('#');
+        hash != std::string::npos && !std::filesystem::exists(file, ec)) {
+        shown = text.substr(0, hash);
+        section = q(text.substr(hash + 1));
+    }
     // A newly shown document keeps the view's editing mode.
-    app::runCommand(ui_, [&] { wb_->showFile(file); });
+    app::runCommand(ui_, [&] { wb_->showFile(shown); });
+    if (!section.isEmpty()) wb_->scrollToAnchor(section);
+    if (auto* vi = findChild<QAction*>(app::kVisualizarImpressao); vi && !wb_->currentFile().empty())
+        vi->setEnabled(true);
     if (isVisible()) {
         raise();
         activateWindow();
@@ -649,12 +695,31 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // ---- report view operations -----------------------------------------------------------
 
+void MainWindow::repeatTableHeaders(QTextDocument* doc) {
+    // A spreadsheet (a table of three columns or more) repeats its header row on every
+    // printed page; one-column tables of notes do not. Only the printed copy changes.
+    const std::function<void(QTextFrame*)> walk = [&walk](QTextFrame* frame) {
+        for (QTextFrame* child : frame->childFrames()) {
+            if (auto* t = qobject_cast<QTextTable*>(child); t && t->columns() >= 3 && t->rows() > 1) {
+                QTextTableFormat f = t->format();
+                if (f.headerRowCount() == 0) {
+                    f.setHeaderRowCount(1);
+                    t->setFormat(f);
+                }
+            }
+            walk(child);
+        }
+    };
+    walk(doc->rootFrame());
+}
+
 void MainWindow::printDocument(QPagedPaintDevice* device) {
     // The page's margins are the page settings' margins; the page number goes in the last
     // line of each page.
     std::unique_ptr<QTextDocument> doc(wb_->document()->clone());
     QPainter painter(device);
     if (!painter.isActive()) return;
+    repeatTableHeaders(doc.get());
     doc->documentLayout()->setPaintDevice(device);
     const QSizeF body = device->pageLayout().paintRectPixels(device->logicalDpiX()).size();
     const QFont numberFont(doc->defaultFont(), device);
@@ -740,7 +805,15 @@ void MainWindow::printToPdf(const std::filesystem::path& file) {
 void MainWindow::exportPdf() {
     const auto file = ui_.chooseSaveFile("Arquivos PDF|*.pdf", "pdf");
     if (!file) return;
-    app::runCommand(ui_, [&] { printToPdf(*file); });
+    if (app::runCommand(ui_, [&] { printToPdf(*file); })) savedTo(*file);
+}
+
+void MainWindow::savedTo(const std::filesystem::path& file) {
+    const auto u8 = file.u8string();
+    statusBar()->showMessage(
+        "Salvo em " + QString::fromUtf8(reinterpret_cast<const char*>(u8.data()),
+                                        static_cast<qsizetype>(u8.size())),
+        10000);
 }
 
 void MainWindow::inserirFigura() {
@@ -780,7 +853,7 @@ void MainWindow::salvarFormulario() {
     html.replace(QRegularExpression("<meta charset=\"[^\"]*\"\\s*/?>"),
                  single ? "<meta charset=\"windows-1252\" />" : "<meta charset=\"utf-8\" />");
     html.replace("\n", "\r\n");
-    app::runCommand(ui_, [&] { toolkit::writeTextFile(*file, s(html)); });
+    if (app::runCommand(ui_, [&] { toolkit::writeTextFile(*file, s(html)); })) savedTo(*file);
 }
 
 void MainWindow::updateFormatButtons() {

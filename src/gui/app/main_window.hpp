@@ -21,6 +21,7 @@ class QTabWidget;
 class QTableView;
 class QVBoxLayout;
 class QPagedPaintDevice;
+class QTextDocument;
 
 namespace corvana::gui {
 
@@ -67,6 +68,8 @@ class MainWindow : public QMainWindow {
     void printToPdf(const std::filesystem::path& file);
     // Prints the shown document on a printer or PDF writer.
     void printDocument(QPagedPaintDevice* device);
+    // Marks the header row of each spreadsheet table of a (printed) document to repeat.
+    static void repeatTableHeaders(QTextDocument* doc);
 
     // The editing toolbar's form files.
     void abrirFormulario();
@@ -118,7 +121,11 @@ class MainWindow : public QMainWindow {
     void showPopup(app::Place place, QWidget* at);
     void fontBoxChanged(bool exit);
     void updateFormatButtons();
+    // Tells in the status bar where a file was written.
+    void savedTo(const std::filesystem::path& file);
     bool commandAvailable(const app::Command& c) const;
+    // The start page shown until the first report: calculators, tables, where the help is.
+    QString startPage() const;
 };
 
 }  // namespace corvana::gui

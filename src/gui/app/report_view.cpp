@@ -30,6 +30,11 @@ void ReportView::showBlank() {
     setHtml(QString());
 }
 
+void ReportView::showPage(const QString& html) {
+    file_.clear();
+    setHtml(html);
+}
+
 void ReportView::showFile(const std::filesystem::path& file) {
     emit progressChange(0, 100);
     const std::string bytes = toolkit::readFileBytes(file);

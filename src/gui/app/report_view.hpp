@@ -18,6 +18,8 @@ class ReportView : public QTextBrowser {
     void showFile(const std::filesystem::path& file);
     // The blank page.
     void showBlank();
+    // A page built in memory (the start page): no file behind it, nothing written anywhere.
+    void showPage(const QString& html);
     const std::filesystem::path& currentFile() const { return file_; }
 
     // Editing mode "On" (editable) or "Off" (read-only).

@@ -28,6 +28,11 @@ class ViewRegistry {
     std::map<std::string, Factory, std::less<>> factories_;
 };
 
+// Keeps a calculator window or dialog above the main window: a dialog-type window transient
+// for it, raised again whenever the main window comes forward (a click on the report, the end
+// of a message box). Every view the registry creates gets this.
+void keepAboveMainWindow(QWidget* view, QWidget* mainWindow);
+
 // Registers the views of this build; one line per calculator, next to its model's line in
 // src/core/app/calculators.cpp.
 void registerViews(ViewRegistry& views);

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -105,12 +106,56 @@ void showOptions(QRadioButton* a, bool onA, QRadioButton* b, bool onB) {
     if (group != nullptr) group->setExclusive(exclusive);
 }
 
+// A push button; Enter presses it when it has the focus, as Space does. `caption` may carry a
+// mnemonic ("&Próximo").
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);
     return b;
 }
+
+// A grid's table: Tab on its last cell (or Shift+Tab on its first) goes on to the next (or
+// previous) control instead of wrapping round, also from an open editor; Space on a
+// "Sim"/"Não" cell toggles it as a click does.
+class GridTable : public QTableView {
+public:
+    using QTableView::QTableView;
+    int toggleColumn = -1;
+
+protected:
+    bool atEdge(bool forward) const {
+        const QModelIndex i = currentIndex();
+        if (!i.isValid() || model() == nullptr) return true;
+        return forward ? i.row() == model()->rowCount() - 1 && i.column() == model()->columnCount() - 1
+                       : i.row() == 0 && i.column() == 0;
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+            event->modifiers() == (event->key() == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier)) {
+            const bool forward = event->key() == Qt::Key_Tab;
+            if (atEdge(forward)) {
+                QWidget::focusNextPrevChild(forward);
+                return;
+            }
+        }
+        if (event->key() == Qt::Key_Space && currentIndex().isValid() &&
+            currentIndex().column() == toggleColumn && state() != EditingState) {
+            emit clicked(currentIndex());
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+        const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+        if ((forward || hint == QAbstractItemDelegate::EditPreviousItem) && atEdge(forward)) {
+            QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+            QWidget::focusNextPrevChild(forward);
+            return;
+        }
+        QTableView::closeEditor(editor, hint);
+    }
+};
 
 }  // namespace
 
@@ -148,9 +193,21 @@ void SavingsView::run(const std::function<void()>& handler) {
     refreshAll();
 }
 
+void SavingsView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && escapeCloses()) {
+        run([this] { escape(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SavingsView::setToggleColumn(QTableView* view, int column) {
+    if (auto* t = dynamic_cast<GridTable*>(view)) t->toggleColumn = column;
+}
+
 QTableView* SavingsView::table(toolkit::StringGrid* grid, const QString& name, QSet<int> readOnly,
                                const QList<QPair<QString, QString>>& masks, GridModel** model) {
-    auto* view = new QTableView(this);
+    auto* view = new GridTable(this);
     view->setObjectName(name);
     auto* gm = new GridModel(grid, view);
     gm->setReadOnlyColumns(std::move(readOnly));
@@ -181,10 +238,10 @@ SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& mode
     resize(980, 640);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    auto* anterior = button("SpeedButton1", "Anterior", this);
-    auto* proximo = button("SpeedButton2", "Próximo", this);
-    finalizar_ = button("SpeedButton3", "Finalizar", this);
-    auto* fechar = button("SpeedButton4", "Fechar", this);
+    auto* anterior = button("SpeedButton1", "&Anterior", this);
+    auto* proximo = button("SpeedButton2", "&Próximo", this);
+    finalizar_ = button("SpeedButton3", "&Finalizar", this);
+    auto* fechar = button("SpeedButton4", "Fe&char", this);
     auto* novo = button("ToolbarButton971", "Novo", this);
     auto* abrir = button("SpeedButton5", "Abrir", this);
     abrir->setToolTip("Abrir o Cálculo");
@@ -201,21 +258,67 @@ SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& mode
     connect(abrir, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton5Click(); }); });
     connect(backup, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton18Click(); }); });
 
+    // Where the user is: "Passo 2 de 7 — Saldo", with the pages' tab captions.
+    step_ = new QLabel(this);
+    step_->setObjectName("Passo");
+    QFont stepFont = step_->font();
+    stepFont.setBold(true);
+    step_->setFont(stepFont);
+    layout->addWidget(step_);
     pages_ = new QStackedWidget(this);
     pages_->setObjectName("PageControl1");
     pages_->addWidget(buildPlanPage());
     pages_->addWidget(buildSaldoPage());
     pages_->addWidget(buildBasePage());
     pages_->addWidget(buildJurosPage());
-    if (m_.variant().hasAmortisation) pages_->addWidget(buildAmortizacaoPage());
+    stepCaptions_ = {"Escolha o plano", "Saldo", "Diferença", "Juros"};
+    if (m_.variant().hasAmortisation) {
+        pages_->addWidget(buildAmortizacaoPage());
+        stepCaptions_ << "Amortização";
+    }
     pages_->addWidget(buildPlanilhaPage());
     pages_->addWidget(buildNotasPage());
+    stepCaptions_ << "Planilha" << "Cabeçalho/Rodapé/Notas";
     auto* hidden = new QWidget(this);  // "TabSheet2": planilha2 and the report buffer, never shown
     hidden->setObjectName("TabSheet2");
     pages_->addWidget(hidden);
     layout->addWidget(pages_, 1);
     layout->addLayout(bar);
+    // The keyboard goes through the page first, then the buttons of the bar.
+    QWidget* previous = nullptr;
+    for (QWidget* w = pages_->nextInFocusChain(); w != pages_ && w != this; w = w->nextInFocusChain())
+        if (pages_->isAncestorOf(w)) previous = w;
+    for (QWidget* b : {static_cast<QWidget*>(novo), static_cast<QWidget*>(abrir),
+                       static_cast<QWidget*>(backup), static_cast<QWidget*>(anterior),
+                       static_cast<QWidget*>(proximo), static_cast<QWidget*>(finalizar_),
+                       static_cast<QWidget*>(fechar)}) {
+        if (previous != nullptr) setTabOrder(previous, b);
+        previous = b;
+    }
     refresh();
+}
+
+void SavingsWizardView::focusPage() {
+    // A page just reached takes the focus on its first control, so the keyboard starts there.
+    QWidget* page = pages_->currentWidget();
+    if (page == nullptr || !isVisible()) return;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w)) break;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
+            // In a grid, the first cell the user can type in.
+            if (auto* t = qobject_cast<QTableView*>(w); t != nullptr && t->model() != nullptr) {
+                for (int c = 0; c < t->model()->columnCount(); ++c) {
+                    const QModelIndex i = t->model()->index(0, c);
+                    if (i.isValid() && (t->model()->flags(i) & Qt::ItemIsEditable)) {
+                        t->setCurrentIndex(i);
+                        break;
+                    }
+                }
+            }
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 SavingsWizardView::~SavingsWizardView() {
@@ -233,7 +336,16 @@ QTableView* SavingsWizardView::grid(toolkit::StringGrid* g, const QString& name,
     gridNames_[view] = s(name);
     view->installEventFilter(this);
     gm->setCellEdited([this, n = s(name)](int, int) { markFocused(n); });
+    leaveRuleOn(view, s(name));
     return view;
+}
+
+void SavingsWizardView::leaveRuleOn(QTableView* view, const std::string& name) {
+    // The grid's leaving rule runs whenever the focus goes elsewhere (a check box, an option,
+    // a button), not only when another grid takes it.
+    whenLeft(view, [this, name] {
+        if (m_.focusedGrid == name) m_.takeFocusOff();
+    });
 }
 
 void SavingsWizardView::markFocused(const std::string& name) {
@@ -398,6 +510,8 @@ QWidget* SavingsWizardView::buildJurosPage() {
     grids_.push_back(jm);
     gridNames_[jmes] = "Jmes";
     jmes->installEventFilter(this);
+    leaveRuleOn(jmes, "Jmes");
+    setToggleColumn(jmes, 3);
     jmes->setItemDelegate(new SimNaoDelegate(3, jmes));
     static_cast<MaskedDelegate*>(jmes->itemDelegate())->setMaskForHeader("Data Inicial", kDateMask);
     static_cast<MaskedDelegate*>(jmes->itemDelegate())->setMaskForHeader("Data Final", kDateMask);
@@ -488,7 +602,13 @@ QWidget* SavingsWizardView::buildNotasPage() {
 void SavingsWizardView::refresh() {
     refreshing_ = true;
     setWindowTitle(q(m_.caption()));
-    pages_->setCurrentIndex(std::clamp(m_.page, 0, m_.variant().lastPage));
+    const int shownPage = std::clamp(m_.page, 0, m_.variant().lastPage);
+    const bool pageChanged = pages_->currentIndex() != shownPage;
+    pages_->setCurrentIndex(shownPage);
+    step_->setText(QString("Passo %1 de %2 — %3")
+                       .arg(shownPage + 1)
+                       .arg(m_.variant().lastPage + 1)
+                       .arg(shownPage < stepCaptions_.size() ? stepCaptions_[shownPage] : QString()));
     label5_->setText(q(m_.Label5));
     labelExemplo_->setVisible(m_.tabelaExemplo);
     bool same = cplanos_->count() == m_.CPlanos.count();
@@ -515,6 +635,7 @@ void SavingsWizardView::refresh() {
     finalizar_->setEnabled(m_.finalizarEnabled);
     for (auto* g : grids_) g->refresh();
     refreshing_ = false;
+    if (pageChanged) focusPage();
 }
 
 void SavingsWizardView::showEvent(QShowEvent* event) {
@@ -522,6 +643,7 @@ void SavingsWizardView::showEvent(QShowEvent* event) {
     m_.shown();
     refresh();
     SavingsView::showEvent(event);
+    focusPage();
 }
 
 void SavingsWizardView::hideEvent(QHideEvent* event) {
@@ -548,10 +670,10 @@ GridDialogView::GridDialogView(app::App& app, savings::GridDialog& model, QSize 
     whenLeft(view_, [this] { dialog_.SPlanosiniExit(); });
     layout->addWidget(view_, 1);
 
-    auto* nova = button("", "Nova Linha", this);
-    auto* excluir = button("", "Excluir Linha", this);
-    auto* gravar = button("", "Gravar", this);
-    auto* fechar = button("", "Fechar", this);
+    auto* nova = button("", "&Nova Linha", this);
+    auto* excluir = button("", "E&xcluir Linha", this);
+    auto* gravar = button("", "&Gravar", this);
+    auto* fechar = button("", "Fe&char", this);
     connect(nova, &QPushButton::clicked, this, [this] { run([this] { dialog_.NovaLinhaClick(); }); });
     connect(excluir, &QPushButton::clicked, this,
             [this] { run([this] { dialog_.ExcluirLinhaClick(); }); });
@@ -591,6 +713,7 @@ OverridesView::OverridesView(app::App& app, savings::TForm4& model, QWidget* par
       m_(model) {
     view_->setItemDelegate(new SimNaoDelegate(2, view_));
     static_cast<MaskedDelegate*>(view_->itemDelegate())->setMaskForHeader("Data", kMonthMask);
+    setToggleColumn(view_, 2);
     connect(view_, &QTableView::clicked, this, [this](const QModelIndex& index) {
         run([this, index] {
             m_.SPlanosiniSelectCell(index.column(), grid_->gridRow(index.row()));
@@ -646,8 +769,8 @@ PurgeYieldView::PurgeYieldView(app::App& app, savings::TForm6& model, QWidget* p
     f2->addWidget(new QLabel("espressos em moedas diferentes", g2), 4, 0, 1, 2);
     cl->addWidget(g2);
     auto* bar = new QHBoxLayout;
-    auto* calcular = button("Button1", "Calcular", calc);
-    auto* sair = button("Button2", "Sair", calc);
+    auto* calcular = button("Button1", "&Calcular", calc);
+    auto* sair = button("Button2", "&Sair", calc);
     bar->addWidget(calcular);
     bar->addWidget(sair);
     bar->addStretch(1);
@@ -666,6 +789,9 @@ PurgeYieldView::PurgeYieldView(app::App& app, savings::TForm6& model, QWidget* p
     connect(check2_, &QCheckBox::toggled, this, [this](bool on) { m_.CheckBox2 = on; });
     connect(calcular, &QPushButton::clicked, this, [this] { run([this] { m_.CalcularClick(); }); });
     connect(sair, &QPushButton::clicked, this, [this] { run([this] { m_.SairClick(); }); });
+    // Enter in a box computes.
+    for (QLineEdit* e : {edit1_, edit2_, edit3_, edit4_})
+        connect(e, &QLineEdit::returnPressed, this, [this] { run([this] { m_.CalcularClick(); }); });
 }
 
 void PurgeYieldView::refresh() {
@@ -697,7 +823,7 @@ February1989View::February1989View(app::App& app, savings::TForm8& model, QWidge
     memo->setReadOnly(true);
     memo->setPlainText(textOf(savings::TForm8::Memo1()));
     layout->addWidget(memo, 1);
-    auto* fechar = button("Button1", "Fechar", this);
+    auto* fechar = button("Button1", "Fe&char", this);
     connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.FecharClick(); }); });
     layout->addWidget(fechar, 0, Qt::AlignRight);
 }

@@ -43,6 +43,12 @@ public:
 protected:
     void run(const std::function<void()>& handler);
     static void refreshAll();
+    // Escape closes a dialog through its own closing handler.
+    virtual bool escapeCloses() const { return false; }
+    virtual void escape() {}
+    void keyPressEvent(QKeyEvent* event) override;
+    // Space on this column of the table toggles its "Sim"/"Não" cell.
+    static void setToggleColumn(QTableView* view, int column);
     // A grid in a table view with its masks; `name` is the grid's domain name.
     QTableView* table(toolkit::StringGrid* grid, const QString& name, QSet<int> readOnly,
                       const QList<QPair<QString, QString>>& masks, GridModel** model);
@@ -91,11 +97,15 @@ private:
     QCheckBox *cprorata_, *cnotas_;
     QPlainTextEdit *memo1_, *memo2_;
     QPushButton* finalizar_;
+    QLabel* step_;
+    QStringList stepCaptions_;
     std::vector<GridModel*> grids_;
     std::map<QObject*, std::string> gridNames_;
     bool refreshing_ = false;
 
     void markFocused(const std::string& name);
+    void leaveRuleOn(QTableView* view, const std::string& name);
+    void focusPage();
     QWidget* buildPlanPage();
     QWidget* buildSaldoPage();
     QWidget* buildBasePage();
@@ -116,6 +126,8 @@ public:
 
 protected:
     enum class Buttons { NovaFirst, GravarFirst };
+    bool escapeCloses() const override { return true; }
+    void escape() override { dialog_.FecharClick(); }
     GridDialogView(app::App& app, savings::GridDialog& model, QSize size, QSet<int> readOnly,
                    const QList<QPair<QString, QString>>& masks, Buttons order, QWidget* parent);
     void showEvent(QShowEvent* event) override;
@@ -153,6 +165,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool escapeCloses() const override { return true; }
+    void escape() override { m_.SairClick(); }
 
 private:
     savings::TForm6& m_;
@@ -170,6 +184,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool escapeCloses() const override { return true; }
+    void escape() override { m_.FecharClick(); }
 
 private:
     savings::TForm8& m_;

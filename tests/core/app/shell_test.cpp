@@ -198,7 +198,7 @@ TEST(FirstRun, AsksOnlyWithoutTablesAndWithUpdater) {
     }
 }
 
-TEST(Update, MissingUpdaterStaysOpenAndAnyAnswerEnds) {
+TEST(Update, MissingUpdaterStaysOpenYesEndsNoKeepsTheProgram) {
     {
         Shell s;
         s.make();
@@ -215,8 +215,8 @@ TEST(Update, MissingUpdaterStaysOpenAndAnyAnswerEnds) {
         s.app->run("SpeedButton9");  // "Atualizar Tabelas"
         EXPECT_EQ(s.ui.questions, (std::vector<std::string>{TForm1::kUpdateQuestion}));
         EXPECT_EQ(s.ui.programsStarted.size(), answer ? 1u : 0u);
-        EXPECT_TRUE(s.ui.quitRequested);
-        EXPECT_TRUE(s.app->form1().closed());
+        EXPECT_EQ(s.ui.quitRequested, answer);
+        EXPECT_EQ(s.app->form1().closed(), answer);
     }
 }
 
@@ -457,24 +457,59 @@ TEST(Commands, FgtsRevisionLoadsItsOwnTablesOnItsFirstPage) {
     EXPECT_EQ(s.ui.editingMode, false);  // this command leaves the editing mode alone
 }
 
-TEST(Commands, HelpShowsThePageReadOnlyAndVendorPageOpensTheBrowser) {
+TEST(Commands, HelpShowsThePageReadOnlyAndUpdatePagesOpenItsUpdateSection) {
     Shell s;
     s.putFirstRunTable();
     s.make();
     s.app->form1().setEditing(true);
-    s.app->run("Ajuda2");  // no help page: view as it was, editing off
+    s.app->run("Ajuda2");  // no help page: view as it was, editing off, and a word why
     EXPECT_TRUE(s.ui.reportsShown.empty());
     EXPECT_EQ(s.ui.editingMode, false);
-    EXPECT_TRUE(s.app->form1().previewEnabled());
+    EXPECT_EQ(s.ui.messages.size(), 1u);
     s.put("images/index.htm", "<html><body>Ajuda</body></html>");
     s.app->run("Ajuda2");
+    EXPECT_TRUE(s.app->form1().previewEnabled());
     EXPECT_EQ(s.ui.reportsShown,
               (std::vector<std::filesystem::path>{s.data / "images" / "index.htm"}));
+    // No vendor site to show: the help page's section on updating the tables.
     s.app->form1().setEditing(true);
     s.app->run("PginadeatualizaodosoftwarenaInternet1");
     s.app->run("SpeedButton5");
-    EXPECT_EQ(s.ui.urlsOpened, (std::vector<std::string>(2, kVendorPage)));
+    EXPECT_TRUE(s.ui.urlsOpened.empty());
+    const std::filesystem::path section = (s.data / "images" / "index.htm").string() + "#atualizar";
+    EXPECT_EQ(s.ui.reportsShown.size(), 3u);
+    EXPECT_EQ(s.ui.reportsShown.back(), section);
+    EXPECT_EQ(s.ui.reportsShown[1], section);
     EXPECT_EQ(s.ui.editingMode, false);
+}
+
+TEST(StartUp, BackFromTheUpdaterTellsWhatWasInstalledAndWhichAreSamples) {
+    Shell s;
+    s.putUpdater();
+    s.ui.yesNoAnswers = {true};
+    s.make();
+    EXPECT_FALSE(s.app->start());  // first run: "Sim" starts the updater and closes
+    ASSERT_EQ(s.ui.programsStarted.size(), 1u);
+    // What the updater leaves: the tables, one of them described as official.
+    s.putFirstRunTable();
+    s.put("poupanca13.tab", "Mês\t1\r\n01/1987\t0,5\r\n11/2026\t0,6\r\n");
+    s.put("tjsp.tab", "Mês\t1\r\n01/2026\t1,0\r\n");
+    s.put("LEIA-ME.txt",
+          "Tabelas (VALORES DE EXEMPLO):\r\n  poupanca13.tab   rendimentos\r\n\r\n"
+          "Tabelas oficiais:\r\n  tjsp.tab         tabela oficial do TJSP\r\n");
+    auto restart = [&s] {
+        s.app.reset();
+        s.ui.messages.clear();
+        s.make();
+        return s.app->start();
+    };
+    EXPECT_TRUE(restart());
+    ASSERT_EQ(s.ui.messages.size(), 1u);
+    EXPECT_EQ(s.ui.messages[0],
+              "3 tabelas instaladas; de exemplo (não são índices oficiais): Justiça Federal - "
+              "Ações Condenatórias em Geral.tab, poupanca13.tab.");
+    EXPECT_TRUE(restart());  // only once
+    EXPECT_TRUE(s.ui.messages.empty());
 }
 
 TEST(Commands, MenuFecharAndButtonFecharEndTheProgram) {

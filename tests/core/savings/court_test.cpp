@@ -72,15 +72,28 @@ TEST(CourtCommands, MissingTableIsRefusedAndOpensNothing) {
 
 TEST(CourtCommands, PlanListsFollowGravarOfThePlanTable) {
     Courts f;
+    const auto windows =
+        std::initializer_list<savings::SavingsWizard*>{&f.tjsp(), &f.jf(), &f.sp(), &f.form2()};
+    // Each window has Bresser ticked; a plan added before it moves it one place down.
+    for (auto* w : windows) {
+        w->CPlanos.setChecked(0, true);
+        w->CPlanosClick();
+    }
     auto& plans = f.form<savings::TForm3>("TForm3");
     plans.SPlanosini.setRowCount(4);
-    plans.SPlanosini.setRow(3, {"Plano Collor I", "04/1990", "44,80", "", "Cr$"});
+    plans.SPlanosini.setRow(3, {"Plano Cruzado", "02/1986", "1,00", "", "Cz$"});
     plans.GravarClick();
-    for (auto* w :
-         std::initializer_list<savings::SavingsWizard*>{&f.tjsp(), &f.jf(), &f.sp(), &f.form2()}) {
+    for (auto* w : windows) {
         SCOPED_TRACE(w->className());
         ASSERT_EQ(w->CPlanos.count(), 3);
-        EXPECT_EQ(w->CPlanos.items[2].text, "Plano Collor I");
+        EXPECT_EQ(w->CPlanos.items[0].text, "Plano Cruzado");
+        EXPECT_FALSE(w->CPlanos.checked(0));
+        EXPECT_EQ(w->CPlanos.items[1].text, "Plano Bresser");
+        EXPECT_TRUE(w->CPlanos.checked(1));
+        // The plan grid lists what is ticked, nothing more.
+        ASSERT_EQ(w->SPlanos.rowCount(), 3);
+        EXPECT_EQ(w->SPlanos.cell(0, 1), "Plano Bresser");
+        EXPECT_EQ(w->SSaldo.cell(0, 1), "Plano Bresser");
     }
 }
 
@@ -229,6 +242,25 @@ TEST(CourtCommands, AnotherCourtCommandReCaptionsTheWindow) {
                           "/ INPC / IPC-r / INPC) </td></tr>"));
 }
 
+// A federal calculation saved under a bare name is found again by "Abrir" (which also lists
+// the ".e12" files of earlier saves).
+TEST(CourtFiles, FederalSaveGetsTheExtensionItsOpenLists) {
+    Courts f;
+    ASSERT_TRUE(f.open(kFederal));
+    auto& w = f.jf();
+    EXPECT_NE(w.variant().fileFilter.find("*.EJF"), std::string::npos);
+    EXPECT_NE(w.variant().fileFilter.find("*.E12"), std::string::npos);
+    ASSERT_TRUE(f.walk(w, {0}, "09/1987", {"10.000,00"}));
+    f.ui.saveAnswers.push_back(f.dir / "nome");
+    w.SpeedButton8Click();
+    ASSERT_TRUE(std::filesystem::exists(f.dir / "nome.ejf"));
+    w.ToolbarButton971Click();
+    f.ui.openAnswers.push_back(f.dir / "nome.ejf");
+    w.SpeedButton5Click();
+    EXPECT_TRUE(w.CPlanos.checked(0));
+    EXPECT_EQ(w.SSaldo.cell(4, 1), "10.000,00");
+}
+
 // A São Paulo calculation saved, reopened and finished is computed with the São Paulo table
 // again, not with the Minas Gerais one.
 TEST(CourtFiles, ReopenedSaoPauloFileKeepsItsTable) {
@@ -246,6 +278,7 @@ TEST(CourtFiles, ReopenedSaoPauloFileKeepsItsTable) {
     ASSERT_TRUE(f.open(kFederal));  // the shared index grid now holds another table
     w.ToolbarButton971Click();      // "Novo" keeps the court of the caption too
     EXPECT_EQ(f.program->context().indice.cell(5, 1), "1");
+    f.ui.messages.clear();  // "Cálculo salvo em …"
     f.ui.openAnswers.push_back(f.dir / "saopaulo.e12");
     w.SpeedButton5Click();
     ASSERT_TRUE(f.ui.messages.empty());
@@ -263,7 +296,8 @@ TEST(CourtFiles, ReopenedSaoPauloFileKeepsItsTable) {
 
 TEST(CourtFiles, WhichFilesEachWindowAccepts) {
     Courts f;
-    // A savings calculation: its backup reopens in the state-court window, not through "Abrir".
+    // A savings calculation: each window's "Abrir Backup" reopens that window's own last
+    // calculation, and the state-court "Abrir" refuses the savings file.
     ASSERT_TRUE(f.open("Poupança Diária - com opções de configuração"));
     ASSERT_TRUE(f.walk(f.form2(), {0}, "09/1987", {"10.000,00"}));
     f.form2().SpeedButton3Click();
@@ -272,8 +306,18 @@ TEST(CourtFiles, WhichFilesEachWindowAccepts) {
     ASSERT_TRUE(f.open(kSaoPaulo));
     f.tjsp().SpeedButton18Click();
     EXPECT_TRUE(f.ui.messages.empty());
+    EXPECT_FALSE(f.tjsp().CPlanos.checked(0));
+    ASSERT_TRUE(f.walk(f.tjsp(), {0}, "09/1987", {"5.000,00"}));
+    f.tjsp().SpeedButton3Click();
+    ASSERT_EQ(toolkit::readLines(f.dir / "temptj.back")[0], "Vers 1.2");
+    EXPECT_EQ(toolkit::readLines(f.dir / "temp2.back")[0], "Vers 1.21");
+    f.form2().SpeedButton18Click();
+    EXPECT_TRUE(f.form2().CPlanos.checked(0));
+    EXPECT_EQ(f.form2().SSaldo.cell(4, 1), "10.000,00");
+    ASSERT_TRUE(f.open(kSaoPaulo));
+    f.tjsp().SpeedButton18Click();
     EXPECT_TRUE(f.tjsp().CPlanos.checked(0));
-    EXPECT_EQ(f.tjsp().SSaldo.cell(4, 1), "10.000,00");
+    EXPECT_EQ(f.tjsp().SSaldo.cell(4, 1), "5.000,00");
     f.ui.openAnswers.push_back(f.dir / "poupanca.e12");
     f.tjsp().SpeedButton5Click();
     ASSERT_EQ(f.ui.messages.size(), 1u);

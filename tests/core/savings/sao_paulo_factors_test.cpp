@@ -200,7 +200,7 @@ TEST(EstadosFile, RoundTripKeepsCompoundInterestAndLoadsItsOwnMemos) {
 }
 
 // "Novo" starts a new calculation without throwing away a backup: neither this window's last
-// calculation nor the one the daily-savings and state-court windows keep in temp2.back.
+// calculation nor the one the daily-savings window keeps in temp2.back.
 TEST(EstadosFile, NovoKeepsEveryBackup) {
     Estado f;
     auto& w = f.sp();

@@ -96,7 +96,10 @@ TEST(RendimentoNoMes, YieldFromTwoBalances) {
         {"1.000.000,00", "1.260,60", "1.000", false, true, "26,06"},
         {"1.000,00", "1.005,00", "1.000", true, false, "0,00"},
         {"1.000,00", "1.010,00", "", true, false, "0,4975124378109453"},
-        {"", "1.010,00", "", false, false, "anterior"},  // a missing balance keeps the old result
+        // A balance missing or not a number: a message, and the old result is gone.
+        {"", "1.010,00", "", false, false, ""},
+        {"abc", "1.010,00", "", false, false, ""},
+        {"1.000,00", "abc", "", true, false, ""},
     };
     for (const Case& c : cases) {
         SavingsFixture f;
@@ -110,6 +113,7 @@ TEST(RendimentoNoMes, YieldFromTwoBalances) {
         form6.CalcularClick();
         EXPECT_EQ(form6.Edit3, c.expected) << c.e1 << " " << c.e2;
         EXPECT_EQ(form6.Edit1, c.e1);
+        EXPECT_EQ(f.ui.messages.empty(), !c.expected.empty()) << c.e1 << " " << c.e2;
     }
 }
 

@@ -178,11 +178,13 @@ TEST(VersFile, SaveCopiesAFreshBackupUnderTheChosenName) {
     f.form2.SpeedButton8Click();
     EXPECT_EQ(corvana::testing::readBytes(f.dir / "meu calculo.e12"),
               corvana::testing::readBytes(f.dir / "temp2.back"));
+    ASSERT_EQ(f.ui.messages.size(), 1u);  // the user is told where the file went
+    EXPECT_EQ(f.ui.messages[0], "Cálculo salvo em " + (f.dir / "meu calculo.e12").string());
     // A target that cannot be written is reported with both names.
     f.ui.saveAnswers.push_back(f.dir / "nao-existe" / "x.e12");
     f.form2.salvar();
-    ASSERT_EQ(f.ui.messages.size(), 1u);
-    EXPECT_EQ(f.ui.messages[0], "Erro ao copiar " + (f.dir / "temp2.back").string() + " para " +
+    ASSERT_EQ(f.ui.messages.size(), 2u);
+    EXPECT_EQ(f.ui.messages[1], "Erro ao copiar " + (f.dir / "temp2.back").string() + " para " +
                                     (f.dir / "nao-existe" / "x.e12").string());
 }
 

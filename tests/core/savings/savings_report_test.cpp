@@ -53,7 +53,7 @@ TEST(Relatorio, DocumentLinesInOrder) {
         "<p><tr><td> 22,35 + 0,5% de juros = 22,9618% </td></tr>",
         "<p><tr><td> 42,72 + 0,5% de juros = 43,4336% </td></tr>",
         "<p><tr><td> 43,4336% - 22,9618% = <b>20,4719%</b> </td></tr>",
-        "<p><tr><td> Valor faltante em conta em 02/1989 = 100.000,00X 20,4719% : 1000 = <b>NCz$ "
+        "<p><tr><td> Valor faltante em conta em 02/1989 = 100.000,00X 20,3700% : 1000 = <b>NCz$ "
         "20,37</b></td></tr>",
         "</span>", "<tr><td><p>&nbsp;</p></td></tr>", "<tr><td><p>&nbsp;</p></td></tr>",
         "<tr><td><b> Valor em conta em 01/1989 = Cz$100.000,00</b></td></tr>",

@@ -99,6 +99,65 @@ TEST(Wizard, ChecksWhenLeavingThePlanPage) {
     EXPECT_EQ(g.ui.messages.at(0), "A data 06/1987 não existe na tabela, atualize o índice");
 }
 
+TEST(Wizard, BalancesFollowTheirPlanWhenPlansAreTickedOrUnticked) {
+    Wizard f;
+    f.choose({0, 1}, "03/1989");
+    ASSERT_TRUE(f.nextTo(1));
+    f.form2.SSaldo.setCell(3, 1, "5");
+    f.form2.SSaldo.setCell(4, 1, "1.111,11");
+    f.form2.SSaldo.setCell(3, 2, "20");
+    f.form2.SSaldo.setCell(4, 2, "2.222,22");
+    f.form2.SpeedButton1Click();
+    f.form2.CPlanos.setChecked(0, false);  // Bresser goes: its row goes with it
+    f.form2.CPlanosClick();
+    ASSERT_TRUE(f.nextTo(1));
+    const auto& ss = f.form2.SSaldo;
+    ASSERT_EQ(ss.rowCount(), 2);
+    EXPECT_EQ(ss.row(1), (std::vector<std::string>{"Plano Verão", "01/1989", "Cz$", "20", "2.222,22"}));
+    f.form2.SpeedButton1Click();
+    f.form2.CPlanos.setChecked(0, true);  // back, with fresh figures; Verão keeps its own
+    f.form2.CPlanos.setChecked(2, true);
+    f.form2.CPlanosClick();
+    f.form2.SPlanos.setCell(1, f.form2.SPlanos.rowCount() - 1, "12/1991");
+    ASSERT_TRUE(f.nextTo(1));
+    ASSERT_EQ(ss.rowCount(), 4);
+    EXPECT_EQ(ss.row(1), (std::vector<std::string>{"Plano Bresser", "06/1987", "Cz$", "1", "0,00"}));
+    EXPECT_EQ(ss.row(2), (std::vector<std::string>{"Plano Verão", "01/1989", "Cz$", "20", "2.222,22"}));
+    EXPECT_EQ(ss.row(3), (std::vector<std::string>{"Plano Collor I", "04/1990", "Cr$", "1", "0,00"}));
+    EXPECT_TRUE(f.ui.messages.empty());
+}
+
+TEST(Wizard, EmptyTargetMonthIsNamedAndNoPlanTableOffersNoPlan) {
+    Wizard f;
+    f.choose({0});
+    f.form2.SPlanos.setCell(1, f.form2.SPlanos.rowCount() - 1, "");
+    f.form2.SpeedButton2Click();
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0],
+              "Informe o mês em \"Atualizar até\" (mm/aaaa): o mês até o qual o débito é atualizado");
+    EXPECT_EQ(f.form2.page, 0);
+    // Without planos.ini the plan table is one empty row: no plan to offer.
+    SavingsFixture g;
+    g.form3.carregar();
+    EXPECT_EQ(g.form2.CPlanos.count(), 0);
+}
+
+TEST(Wizard, FirstShowingFillsHeaderAndFooterFromTheirFiles) {
+    Wizard f;
+    toolkit::writeLines(f.dir / "cabecalho.dat", {"Autos 1/2000"});
+    toolkit::writeLines(f.dir / "rodape.dat", {"São Paulo", "Advogado"});
+    f.form2.show();
+    EXPECT_EQ(f.form2.Memo1, (std::vector<std::string>{"Autos 1/2000"}));
+    EXPECT_EQ(f.form2.Memo2, (std::vector<std::string>{"São Paulo", "Advogado"}));
+    f.form2.Button2Click();
+    EXPECT_EQ(toolkit::readLines(f.dir / "rodape.dat"), f.form2.Memo2);
+    // Showing again keeps what the user typed.
+    f.form2.Memo1 = {"Autos 2/2001"};
+    f.form2.hidden();
+    f.form2.show();
+    EXPECT_EQ(f.form2.Memo1, (std::vector<std::string>{"Autos 2/2001"}));
+}
+
 TEST(Wizard, BalancePageGetsDefaultsCurrencyAndAmortisationMonths) {
     Wizard f;
     f.choose({0, 1}, "03/1989");

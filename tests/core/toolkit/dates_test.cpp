@@ -31,6 +31,10 @@ TEST(Validadata, RepairTable) {
         {"01/02/0000", "", ""},
         {"  /  /    ", "", ""},
         {"1/2/", "", ""},
+        // A masked box leaves blanks where a digit was not typed.
+        {"29 /06/1986", "29/06/1986", "29/06/1986"},
+        {"1 /06/2009", "01/06/2009", "01/06/2009"},
+        {" 5/ 3/1990", "05/03/1990", "05/03/1990"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -56,6 +60,7 @@ TEST(Validadata, DigitsAndMonthForms) {
     EXPECT_EQ(validadataMA("00/1990"), "");
     EXPECT_EQ(validadataMA("01/0000"), "");
     EXPECT_EQ(validadataMA("  /    "), "");
+    EXPECT_EQ(validadataMA("6 /1987"), "06/1987");
 }
 
 TEST(Dates, LeapYearsMonthStepsAndText) {
@@ -67,12 +72,15 @@ TEST(Dates, LeapYearsMonthStepsAndText) {
     EXPECT_EQ(IncMonth(Date{1987, 12, 1}, 1), (Date{1988, 1, 1}));
     EXPECT_EQ(IncMonth(Date{1988, 1, 15}, -13), (Date{1986, 12, 15}));
     EXPECT_EQ(StrToDate("01/02/1989"), (Date{1989, 2, 1}));
+    EXPECT_EQ(StrToDate("29 /06/1986"), (Date{1986, 6, 29}));
+    EXPECT_EQ(StrToDate("1 /06/2009"), (Date{2009, 6, 1}));
+    EXPECT_EQ(StrToDate(" 1/ 6/2009 "), (Date{2009, 6, 1}));
     EXPECT_EQ(MonthToDate("06/1987"), (Date{1987, 6, 1}));
     EXPECT_EQ(DateToStr(Date{1989, 2, 1}), "01/02/1989");
     EXPECT_EQ(DateToMonth(Date{1989, 2, 1}), "02/1989");
     EXPECT_EQ(Date::fromSerial(Date{2024, 2, 29}.serial()), (Date{2024, 2, 29}));
     EXPECT_EQ((Date{1900, 1, 1}).serial(), 2);
-    for (const char* bad : {"31/02/1989", "  /  /    ", "aa/bb/cccc", "01-02-1989", ""})
+    for (const char* bad : {"31/02/1989", "  /  /    ", "aa/bb/cccc", "01-02-1989", "", "2 9/06/1986"})
         EXPECT_THROW(StrToDate(bad), ConversionError) << bad;
 }
 

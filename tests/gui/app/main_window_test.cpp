@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -161,7 +164,9 @@ class MainWindowTest : public QObject {
         QVERIFY(!h.find<QAction>("PoupanaDiriacomopesdeconfigurao2")->isEnabled());
         QVERIFY(h.find<QAction>("Sobre1")->isEnabled());
         QVERIFY(h.wb()->isReadOnly());  // editing "Off" after start-up
-        QVERIFY(h.wb()->toPlainText().isEmpty());
+        // Until a report is shown, the start page (no file behind it).
+        QVERIFY(h.wb()->toPlainText().startsWith("Bem-vindo ao Corvana"));
+        QVERIFY(h.wb()->currentFile().empty());
     }
 
     void viCommandOpensARegisteredCalculator() {
@@ -254,10 +259,33 @@ class MainWindowTest : public QObject {
         const QString text = pdfText(written);
         QVERIFY2(text.contains("Relatório de cálculo") && text.contains("1.234,56"),
                  qPrintable(text));
+        QVERIFY(h.window->statusBar()->currentMessage().contains("relatorio.pdf"));
         // Cancelling writes nothing.
         std::filesystem::remove(written);
         QTest::mouseClick(h.find<QPushButton>("SpeedButton10"), Qt::LeftButton);
         QVERIFY(!std::filesystem::exists(written));
+    }
+
+    void printedSpreadsheetRepeatsItsHeaderRow() {
+        Harness h;
+        QVERIFY(h.window->startUp());
+        std::string html = "<html><body><p>Notas</p><table><tr><td>Cabecalho A</td><td>Mes B</td>"
+                           "<td>Valor C</td></tr>";
+        for (int r = 0; r < 150; ++r)
+            html += "<tr><td>linha " + std::to_string(r) + "</td><td>01/1990</td><td>1,00</td></tr>";
+        html += "</table></body></html>";
+        h.put("teste.html", html);
+        h.ui.showReport(h.data / "teste.html");
+        const auto pdf = h.data / "planilha.pdf";
+        h.window->printToPdf(pdf);
+        const QString text = pdfText(pdf);
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QVERIFY2(pages.size() >= 3, qPrintable(text));
+        for (const QString& page : pages.mid(0, pages.size() - 1))
+            QVERIFY2(page.contains("Cabecalho A") && page.contains("Valor C"), qPrintable(page));
+        // The shown document and the file stay as they are.
+        QCOMPARE(h.wb()->document()->toPlainText().count("Cabecalho A"), 1);
+        QCOMPARE(readBytes(h.data / "teste.html"), html);
     }
 
     void printerPageSettingsReachThePdf() {
@@ -522,6 +550,17 @@ class MainWindowTest : public QObject {
         QTextCursor first(h.wb()->document());
         first.setPosition(1);
         QCOMPARE(first.charFormat().fontWeight(), int(QFont::Bold));
+    }
+
+    void fileDialogsStartInTheDocumentsFolderThenTheLastOneUsed() {
+        Harness h;
+        const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(h.ui.startFolder(), docs.isEmpty() ? QDir::homePath() : docs);
+        QVERIFY(h.ui.startFolder() != QString::fromStdString(h.data.path().string()));
+        TempDir elsewhere;
+        h.script.saveAnswers.push_back(elsewhere / "calculo.e12");
+        QVERIFY(h.ui.chooseSaveFile("Corvana (*.e12)|*.E12", "e12"));
+        QCOMPARE(h.ui.startFolder(), QString::fromStdString(elsewhere.path().string()));
     }
 
     void aboutWindowShowsProductAndVersion() {

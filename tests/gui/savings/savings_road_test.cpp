@@ -133,7 +133,8 @@ private slots:
         QCOMPARE(pages->currentIndex(), 6);
         h.script.saveAnswers.push_back(h.data / "meu calculo");
         h.click("TForm2", "SpeedButton8");
-        QVERIFY(h.script.messages.empty());
+        QCOMPARE(h.script.messages,
+                 std::vector<std::string>{"Cálculo salvo em " + (h.data / "meu calculo.e12").string()});
         QVERIFY(std::filesystem::exists(h.data / "teste2.html"));
         QCOMPARE(corvana::testing::readBytes(h.data / "meu calculo.e12"),
                  corvana::testing::readBytes(h.data / "temp2.back"));
