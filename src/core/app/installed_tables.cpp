@@ -34,6 +34,7 @@ std::vector<InstalledTable> installedTables(const std::filesystem::path& dataFol
     for (std::filesystem::directory_iterator it(dataFolder, ec), end; !ec && it != end; it.increment(ec)) {
         const auto& p = it->path();
         if (p.extension() != ".tab" || !it->is_regular_file(ec)) continue;
+        if (p.filename() == "fontes.tab") continue;  // the list of sources, not an index table
         const auto u8 = p.filename().u8string();
         InstalledTable t;
         t.file.assign(u8.begin(), u8.end());

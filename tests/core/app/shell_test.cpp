@@ -490,13 +490,15 @@ TEST(StartUp, BackFromTheUpdaterTellsWhatWasInstalledAndWhichAreSamples) {
     s.make();
     EXPECT_FALSE(s.app->start());  // first run: "Sim" starts the updater and closes
     ASSERT_EQ(s.ui.programsStarted.size(), 1u);
-    // What the updater leaves: the tables, one of them described as official.
+    // What the updater leaves: the tables, one of them listed as official in fontes.tab.
     s.putFirstRunTable();
     s.put("poupanca13.tab", "Mês\t1\r\n01/1987\t0,5\r\n11/2026\t0,6\r\n");
     s.put("tjsp.tab", "Mês\t1\r\n01/2026\t1,0\r\n");
-    s.put("LEIA-ME.txt",
-          "Tabelas (VALORES DE EXEMPLO):\r\n  poupanca13.tab   rendimentos\r\n\r\n"
-          "Tabelas oficiais:\r\n  tjsp.tab         tabela oficial do TJSP\r\n");
+    s.put("fontes.tab",
+          // Windows-1252, as the converter writes it.
+          "Tabela\tDescri\xe7\xe3o\tFonte\tEdi\xe7\xe3o\t\xdaltima compet\xeancia\tExemplo\r\n"
+          "poupanca13.tab\trendimentos\tvalores de exemplo\t\t11/2026\tSim\r\n"
+          "tjsp.tab\tTJSP\tTabela Pr\xe1tica do TJSP\t01/2026\t01/2026\tN\xe3o\r\n");
     auto restart = [&s] {
         s.app.reset();
         s.ui.messages.clear();
