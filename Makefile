@@ -34,7 +34,8 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target corvana_fuzzers
 	@mkdir -p fuzz-corpus
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do n=$$(basename $$f); mkdir -p fuzz-corpus/$$n; \
-	  echo "== $$n"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus/$$n || exit 1; done
+	  echo "== $$n"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus/$$n \
+	    $$( [ -d fuzz/corpus/$$n ] && echo fuzz/corpus/$$n ) || exit 1; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')

@@ -28,6 +28,9 @@ enum PlanColumn {
 // Fills a plan check list from the data rows of the plan table (item i is row i + 1); ticks
 // are dropped.
 void fillPlanList(CheckList& list, const toolkit::StringGrid& plans);
+// The plan-table row of the plan a calculation names (the last row with that name); throws
+// a message naming the plan when the table has no such row (renamed or removed since).
+int planRow(const toolkit::StringGrid& plans, const std::string& name);
 
 class TForm3 : public GridDialog {
   public:

@@ -105,10 +105,10 @@ std::string TForm5::factorOf(const std::string& month) const {
     for (int r = 1; r < indice.rowCount(); ++r)
         if (indice.cell(0, r) == month) factor = indice.cell(1, r);
     if (!has(factor))
-        throw toolkit::Error("O mês " + month + " não existe na tabela " + kTable +
+        throw toolkit::Error("O mês " + toolkit::quoteText(month) + " não existe na tabela " + kTable +
                              ", atualize as tabelas");
     if (N(factor) == 0)
-        throw toolkit::Error("O fator de " + month + " na tabela " + kTable + " é zero");
+        throw toolkit::Error("O fator de " + toolkit::quoteText(month) + " na tabela " + kTable + " é zero");
     return factor;
 }
 
@@ -143,7 +143,6 @@ void TForm5::SpeedButton3Click() {
     guarded(
         [this] {
             impx();
-            salvarx();
         },
         false);
     finalizarEnabled = false;

@@ -59,7 +59,9 @@ void SavingsWizard::addPlanNotes(
     for (int item = 0; item < CPlanos.count(); ++item) {
         if (!CPlanos.checked(item)) continue;
         ++k;
-        const int i = item + 1;
+        // The plan row the run used: by the name the calculation holds.
+        const std::string& name = SBase.cell(0, k);
+        const int i = name.empty() ? item + 1 : planRow(plans, name);
         auto P = [&](int c) { return plans.cell(c, i); };
         auto SS = [&](int c) { return SSaldo.cell(c, k); };
         auto SB = [&](int c) { return SBase.cell(c, k); };
@@ -203,7 +205,9 @@ std::vector<std::string> SavingsWizard::reportLines() const {
 
 void SavingsWizard::impx() {
     const auto path = reportPath();
-    toolkit::writeLines(path, reportLines());
+    // One pair: a failed or interrupted write never leaves a new report beside an old backup.
+    toolkit::writeFilesAtomic({{path, toolkit::encodeLines(reportLines())},
+                               {backupPath(), toolkit::encodeLines(fileLines())}});
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) ctx_.ui->showReport(path);
 }
