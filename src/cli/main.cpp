@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -92,7 +93,7 @@ int report(const std::vector<std::string>& args) {
         return 2;
     }
     try {
-        (void)readFileBytes(*file);
+        (void)readFileBytes(*file);  // refuses pipes, devices and files far too large at once
     } catch (const Error& e) {
         std::cerr << e.what() << "\n";
         return 2;
@@ -104,6 +105,9 @@ int report(const std::vector<std::string>& args) {
     options.dataDir = folder;
     app::App program(ui, options);
     if (!program.start()) return 1;
+    // A settings file that could not be read was reported: a figure computed without it
+    // is not the user's figure.
+    if (!ui.messages.empty()) return 1;
     std::string window = "TForm2";
     if (command != nullptr) {
         // The menu command loads the court's table and gives the window its caption.
@@ -148,6 +152,15 @@ int main(int argc, char** argv) {
     } catch (const Error& e) {
         std::cerr << e.what() << "\n";
         return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Memória insuficiente: a operação foi interrompida\n";
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "Erro inesperado: " << quoteText(e.what()) << "\n";
+        return 2;
+    } catch (...) {
+        std::cerr << "Erro inesperado\n";
+        return 2;
     }
     return usage();
 }

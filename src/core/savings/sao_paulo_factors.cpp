@@ -8,6 +8,7 @@
 #include "core/savings/text_helpers.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
+#include "core/toolkit/html_text.hpp"
 #include "core/toolkit/interest.hpp"
 #include "core/toolkit/text_file.hpp"
 
@@ -165,9 +166,10 @@ std::vector<std::string> TForm5::reportLines() const {
         add(span);
         add("<tr><td></td></tr>\r");
         addPlanNotes(re, [this](int k, int) {
-            return "<p><tr><td><b>" + SSaldo.cell(0, k) + " - saldo em conta em " +
-                   SSaldo.cell(3, k) + "/" + SBase.cell(1, k) + " = " + SSaldo.cell(2, k) +
-                   SSaldo.cell(4, k) + "</b></td></tr>";
+            using toolkit::htmlText;
+            return "<p><tr><td><b>" + htmlText(SSaldo.cell(0, k)) + " - saldo em conta em " +
+                   htmlText(SSaldo.cell(3, k)) + "/" + htmlText(SBase.cell(1, k)) + " = " +
+                   htmlText(SSaldo.cell(2, k)) + htmlText(SSaldo.cell(4, k)) + "</b></td></tr>";
         });
         add("</span>");
     }
@@ -197,7 +199,8 @@ std::vector<std::string> TForm5::reportLines() const {
         add(span);
         const std::string& t = STJuros.cell(3, STJuros.rowCount() - 1);
         const std::string total = has(t) ? t : std::string("0");
-        add("<b>TOTAL = " + V + " X " + total + "% = " + devolvemoeda(finalMonth) +
+        add("<b>TOTAL = " + toolkit::htmlText(V) + " X " + toolkit::htmlText(total) + "% = " +
+            toolkit::htmlText(devolvemoeda(finalMonth)) +
             money(N(V) + N(V) * N(total) / 100) + "</b>");
         add("<p>&nbsp;</p>");
         add("</center>");
@@ -205,7 +208,7 @@ std::vector<std::string> TForm5::reportLines() const {
         add("<div align=\"Center\">");
         add("<Center>");
         add(span);
-        add("<b>TOTAL = " + V + "</b>");
+        add("<b>TOTAL = " + toolkit::htmlText(V) + "</b>");
         add("<p>&nbsp;</p>");
         add("</Center>");
     }

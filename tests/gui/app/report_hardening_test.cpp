@@ -1,0 +1,109 @@
+// Hostile documents in the report view: deep nesting, resources that are not plain local
+// files, documents far larger than a report.
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "core/toolkit/error.hpp"
+#include "core/toolkit/text_file.hpp"
+#include "gui/app/html_clean.hpp"
+#include "gui/app/report_view.hpp"
+#include "test_support.hpp"
+
+using namespace corvana;
+using corvana::testing::TempDir;
+using corvana::testing::writeBytes;
+
+namespace {
+
+size_t count(const std::string& text, const std::string& piece) {
+    size_t n = 0;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
+    return n;
+}
+
+std::string repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+}  // namespace
+
+class ReportHardeningTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void deepNestingIsFlattenedAndKeepsTheText() {
+        // 45 000 nested spans once overflowed the stack; 22 nested tables froze the layout.
+        const std::string spans = repeat("<span>", 45000) + "fundo" + repeat("</span>", 45000);
+        const std::string flat = gui::wellFormedHtml(spans);
+        QVERIFY(count(flat, "<span>") <= 200);
+        QVERIFY(flat.find("fundo") != std::string::npos);
+        QCOMPARE(count(flat, "<span>"), count(flat, "</span>"));
+
+        const std::string tables =
+            repeat("<table><tr><td>x", 22) + "centro" + repeat("</td></tr></table>", 22);
+        const std::string cleaned = gui::wellFormedHtml(tables);
+        QCOMPARE(count(cleaned, "<table>"), size_t(6));
+        QCOMPARE(count(cleaned, "</table>"), size_t(6));
+        QVERIFY(cleaned.find("centro") != std::string::npos);
+
+        gui::ReportView view;
+        view.setHtml(QString::fromStdString(cleaned));
+        QVERIFY(view.toPlainText().contains("centro"));
+    }
+
+    void realReportsKeepEveryTable() {
+        for (const char* name : {"savings/plain-two-plans", "savings/four-plans-amortisation-divisor",
+                                 "jf/federal-collor-interest", "estado/sao-paulo-factors-compound"}) {
+            const auto html = toolkit::readTextFile(std::filesystem::path(CORVANA_TEST_DATA) / name /
+                                                    "esperado.html");
+            const std::string cleaned = gui::wellFormedHtml(html);
+            QCOMPARE(count(cleaned, "<table"), count(html, "<table"));
+            QVERIFY(count(cleaned, "<td>") > 0);
+        }
+    }
+
+    void resourcesComeOnlyFromSmallLocalRegularFiles() {
+        TempDir dir;
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(QString::fromStdString((dir / "logo.png").string())));
+        QVERIFY(::mkfifo((dir / "pipe.png").c_str(), 0600) == 0);
+        writeBytes(dir / "estilo.css", "td { color: red }");
+        writeBytes(dir / "r.html", "<html><body><img src=\"logo.png\"><img src=\"pipe.png\">"
+                                   "<img src=\"/dev/zero\"><img src=\"http://127.0.0.1:9/x.png\">"
+                                   "</body></html>");
+        gui::ReportView view;
+        view.showFile(dir / "r.html");  // returns: neither the pipe nor the device is waited on
+        const auto img = QTextDocument::ImageResource;
+        QVERIFY(view.loadResource(img, QUrl("logo.png")).isValid());
+        QVERIFY(view.loadResource(QTextDocument::StyleSheetResource, QUrl("estilo.css"))
+                    .toString()
+                    .contains("color"));
+        QVERIFY(!view.loadResource(img, QUrl("pipe.png")).isValid());
+        QVERIFY(!view.loadResource(img, QUrl::fromLocalFile("/dev/zero")).isValid());
+        QVERIFY(!view.loadResource(img, QUrl("http://127.0.0.1:9/x.png")).isValid());
+        QVERIFY(!view.loadResource(img, QUrl("data:image/png;base64,AAAA")).isValid());
+        QVERIFY(!view.loadResource(img, QUrl::fromLocalFile(QString::fromStdString(dir.path().string())))
+                     .isValid());
+    }
+
+    void aDocumentFarLargerThanAReportIsRefused() {
+        TempDir dir;
+        writeBytes(dir / "small.html", "<html><body>pequeno</body></html>");
+        writeBytes(dir / "huge.html", "<html><body>" +
+                                          std::string(gui::ReportView::kMaxReportBytes, 'x') +
+                                          "</body></html>");
+        gui::ReportView view;
+        view.showFile(dir / "small.html");
+        QVERIFY_THROWS_EXCEPTION(toolkit::FileError, view.showFile(dir / "huge.html"));
+        QVERIFY(view.toPlainText().contains("pequeno"));  // the view keeps its document
+    }
+};
+
+QTEST_MAIN(ReportHardeningTest)
+#include "report_hardening_test.moc"
