@@ -9,6 +9,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string html(reinterpret_cast<const char*>(data), size);
     const std::string once = corvana::gui::wellFormedHtml(html);
-    if (once.rfind("<html>", 0) != 0) __builtin_trap();
+    if (once.rfind("<html", 0) != 0) __builtin_trap();
     return 0;
 }

@@ -43,6 +43,11 @@ class ReportHardeningTest : public QObject {
         QVERIFY(count(flat, "<span>") <= 200);
         QVERIFY(flat.find("fundo") != std::string::npos);
         QCOMPARE(count(flat, "<span>"), count(flat, "</span>"));
+        {
+            gui::ReportView view;
+            view.setHtml(QString::fromStdString(flat));
+            QVERIFY(view.toPlainText().contains("fundo"));
+        }
 
         const std::string tables =
             repeat("<table><tr><td>x", 22) + "centro" + repeat("</td></tr></table>", 22);
