@@ -23,6 +23,11 @@ bool runCommand(Ui& ui, const std::function<void()>& handler) {
     } catch (const std::length_error&) {
         ui.showMessage("Memória insuficiente: a operação foi interrompida");
         return false;
+    } catch (const std::exception& e) {
+        // A fault of the program itself (a file-system call, a library): reported, never
+        // carried into the event loop.
+        ui.showMessage("Erro inesperado: " + toolkit::quoteText(e.what()));
+        return false;
     }
 }
 
