@@ -305,11 +305,10 @@ void write(std::string& out, const GumboNode* root) {
         const bool flatTable = isTablePart(e.tag) && tables + (table ? 1 : 0) > kMaxTableDepth;
         if (flatTable || stack.size() >= kMaxDepth) {
             // The tag goes, its content stays; rows and cells stay apart as lines and words.
-            std::string after;
-            if (flatTable && e.tag == GUMBO_TAG_TR) after = "<br>";
-            if (flatTable && (e.tag == GUMBO_TAG_TD || e.tag == GUMBO_TAG_TH)) after = " ";
+            if (flatTable && (e.tag == GUMBO_TAG_TABLE || e.tag == GUMBO_TAG_TR)) out += "<br>";
+            if (flatTable && (e.tag == GUMBO_TAG_TD || e.tag == GUMBO_TAG_TH)) out += ' ';
             if (table) ++tables;
-            stack.push_back({&e.children, 0, after, table});
+            stack.push_back({&e.children, 0, {}, table});
             return;
         }
         const auto name = tagName(e);

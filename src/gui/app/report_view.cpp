@@ -48,18 +48,21 @@ void ReportView::showFile(const std::filesystem::path& file) {
 
 QVariant ReportView::loadResource(int type, const QUrl& name) {
     // Only images and style sheets, only from regular files of this machine and of a sane
-    // size: never the network, a device, a pipe or a socket.
-    if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource) return {};
-    if (!name.isRelative() && !name.isLocalFile()) return {};
+    // size: never the network, a device, a pipe or a socket. A refused resource is answered
+    // with empty bytes, not a null value, so that the document does not go and open the
+    // file itself.
+    const QVariant refused = QVariant(QByteArray());
+    if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource) return refused;
+    if (!name.isRelative() && !name.isLocalFile()) return refused;
     const QString local = name.isRelative() ? name.path() : name.toLocalFile();
-    if (local.isEmpty()) return {};
+    if (local.isEmpty()) return refused;
     const QString dir = QFileInfo(QString::fromStdString(file_.string())).absolutePath();
     const QString path = QFileInfo(local).isAbsolute() || file_.empty() ? local : dir + "/" + local;
     std::string bytes;
     try {
         bytes = toolkit::readFileBytes(path.toStdString(), kMaxResourceBytes);
     } catch (const toolkit::Error&) {
-        return {};
+        return refused;
     }
     if (type == QTextDocument::StyleSheetResource) {
         const std::string css = toolkit::decodeText(bytes);
