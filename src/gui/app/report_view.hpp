@@ -12,9 +12,10 @@ class ReportView : public QTextBrowser {
   public:
     explicit ReportView(QWidget* parent = nullptr);
 
-    // The largest report shown (far above any real report; a larger one is refused with a
-    // message rather than frozen on), and the largest image or style sheet it may load.
-    static constexpr size_t kMaxReportBytes = 4u * 1024 * 1024;
+    // The largest report shown: some forty times the largest real report, and laid out in
+    // about a second; a larger one is refused with a message rather than frozen on. Also the
+    // largest image or style sheet a report may load.
+    static constexpr size_t kMaxReportBytes = 2u * 1024 * 1024;
     static constexpr size_t kMaxResourceBytes = 8u * 1024 * 1024;
 
     // Shows the file: Windows-1252 (or a BOM's encoding) decoded, re-parsed into well-formed
