@@ -119,6 +119,8 @@ int report(const std::vector<std::string>& args) {
     const auto result =
         savings::replayCalculation(program, ui, std::filesystem::absolute(*file), window);
     if (result.status == savings::ReplayResult::Unavailable) return 2;
+    for (const auto& m : ui.messages)
+        if (m == app::kOutOfMemoryMessage) return 2;  // not the calculation's fault
     if (result.status != savings::ReplayResult::Written) return 1;
     std::cout << "Relatório: " << result.report.string() << "\n";
     std::cout << "Cópia do cálculo: " << result.backup.string() << "\n";
@@ -153,7 +155,7 @@ int main(int argc, char** argv) {
         std::cerr << e.what() << "\n";
         return 1;
     } catch (const std::bad_alloc&) {
-        std::cerr << "Memória insuficiente: a operação foi interrompida\n";
+        std::cerr << app::kOutOfMemoryMessage << "\n";
         return 2;
     } catch (const std::exception& e) {
         std::cerr << "Erro inesperado: " << quoteText(e.what()) << "\n";

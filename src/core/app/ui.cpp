@@ -18,10 +18,10 @@ bool runCommand(Ui& ui, const std::function<void()>& handler) {
         ui.showMessage(toolkit::quoteText(e.what(), 400));
         return false;
     } catch (const std::bad_alloc&) {
-        ui.showMessage("Memória insuficiente: a operação foi interrompida");
+        ui.showMessage(kOutOfMemoryMessage);
         return false;
     } catch (const std::length_error&) {
-        ui.showMessage("Memória insuficiente: a operação foi interrompida");
+        ui.showMessage(kOutOfMemoryMessage);
         return false;
     } catch (const std::exception& e) {
         // A fault of the program itself (a file-system call, a library): reported, never
