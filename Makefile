@@ -40,7 +40,8 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target corvana_fuzzers
 	@mkdir -p fuzz-corpus
 	@for f in $(FUZZ_DIR)/fuzz/fuzz_*; do n=$$(basename $$f); mkdir -p fuzz-corpus/$$n; \
-	  echo "== $$n"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus/$$n || exit 1; done
+	  echo "== $$n"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus/$$n \
+	    $$( [ -d fuzz/corpus/$$n ] && echo fuzz/corpus/$$n ) || exit 1; done
 
 # The official tables of data/sample, rebuilt from data/oficial by the converter.
 tabelas: build-release

@@ -10,6 +10,7 @@ packages=(
   libpoppler-cpp-dev
   xdotool imagemagick
   dpkg-dev desktop-file-utils shared-mime-info
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -202,7 +203,7 @@ int report(const std::vector<std::string>& args) {
         return 2;
     }
     try {
-        (void)readFileBytes(*file);
+        (void)readFileBytes(*file);  // refuses pipes, devices and files far too large at once
     } catch (const Error& e) {
         std::cerr << e.what() << "\n";
         return 2;
@@ -214,6 +215,9 @@ int report(const std::vector<std::string>& args) {
     options.dataDir = folder;
     app::App program(ui, options);
     if (!program.start()) return 1;
+    // A settings file that could not be read was reported: a figure computed without it
+    // is not the user's figure.
+    if (!ui.messages.empty()) return 1;
     const std::filesystem::path path = std::filesystem::absolute(*file);
     if (replayer == nullptr && command == nullptr) {
         // Without --window: a calculator that knows its own files (a backup by its name), else
@@ -252,6 +256,8 @@ int report(const std::vector<std::string>& args) {
         result = savings::replayCalculation(program, ui, path, command->window);
     }
     if (result.status == app::ReplayResult::Unavailable) return 2;
+    for (const auto& m : ui.messages)
+        if (m == app::kOutOfMemoryMessage) return 2;  // not the calculation's fault
     if (result.status != app::ReplayResult::Written) return 1;
     std::cout << "Relatório: " << result.report.string() << "\n";
     std::cout << "Cópia do cálculo: " << result.backup.string() << "\n";
@@ -463,6 +469,15 @@ int main(int argc, char** argv) {
     } catch (const Error& e) {
         std::cerr << e.what() << "\n";
         return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << app::kOutOfMemoryMessage << "\n";
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "Erro inesperado: " << quoteText(e.what()) << "\n";
+        return 2;
+    } catch (...) {
+        std::cerr << "Erro inesperado\n";
+        return 2;
     }
     return usage();
 }

@@ -3,7 +3,7 @@ file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 file(COPY "${CASE}/data/" DESTINATION "${WORK}/data")
 function(expect_status status)
-  execute_process(COMMAND "${CLI}" ${ARGN} RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+  execute_process(COMMAND "${CLI}" ${ARGN} RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET TIMEOUT 60)
   if(NOT rc EQUAL status)
     message(FATAL_ERROR "corvana-cli ${ARGN}: exit ${rc}, expected ${status}")
   endif()
@@ -24,3 +24,27 @@ if(EXISTS "${WORK}/data/temp2.back")
   message(FATAL_ERROR "a refused file wrote a backup")
 endif()
 expect_status(0 tabela "${WORK}/data/poupanca13.tab")
+
+# The file replayed is exactly the one named: "caso" is not "caso.e12" beside it, and a name
+# that does not exist is not completed with an extension.
+file(COPY_FILE "${CASE}/calculo.e12" "${WORK}/caso")
+file(WRITE "${WORK}/caso.e12" "isto não é um cálculo\r\n")
+expect_status(0 report --data-dir "${WORK}/data" "${WORK}/caso")
+file(COPY_FILE "${CASE}/calculo.e12" "${WORK}/outro.e12")
+expect_status(2 report --data-dir "${WORK}/data" "${WORK}/outro")
+# A file far too large to be a calculation is refused at once.
+execute_process(COMMAND truncate -s 65M "${WORK}/grande.e12")
+expect_status(2 report --data-dir "${WORK}/data" "${WORK}/grande.e12")
+# A data folder whose settings file cannot be read: the run would go on without the user's
+# plan table, so the runner reports it and ends with 1.
+file(REMOVE_RECURSE "${WORK}/sem-planos")
+file(COPY "${CASE}/data/" DESTINATION "${WORK}/sem-planos")
+file(REMOVE "${WORK}/sem-planos/planos.ini")
+file(MAKE_DIRECTORY "${WORK}/sem-planos/planos.ini")
+expect_status(1 report --data-dir "${WORK}/sem-planos" "${CASE}/calculo.e12")
+# A named pipe in place of the header file is not waited on (the run stops with a message).
+file(REMOVE_RECURSE "${WORK}/pipe")
+file(COPY "${CASE}/data/" DESTINATION "${WORK}/pipe")
+file(REMOVE "${WORK}/pipe/cabecalho.dat")
+execute_process(COMMAND mkfifo "${WORK}/pipe/cabecalho.dat")
+expect_status(1 report --data-dir "${WORK}/pipe" "${CASE}/calculo.e12")

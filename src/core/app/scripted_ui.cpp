@@ -21,18 +21,18 @@ bool ScriptedUi::askYesNo(const std::string& text) {
 
 namespace {
 std::optional<std::filesystem::path> take(std::deque<std::optional<std::filesystem::path>>& q,
-                                          const std::string& defaultExt) {
+                                          const std::string& defaultExt, bool exact = false) {
     if (q.empty()) return std::nullopt;
     auto a = q.front();
     q.pop_front();
-    if (a && !a->has_extension() && !defaultExt.empty()) *a += "." + defaultExt;
+    if (a && !exact && !a->has_extension() && !defaultExt.empty()) *a += "." + defaultExt;
     return a;
 }
 }  // namespace
 
 std::optional<std::filesystem::path> ScriptedUi::chooseOpenFile(const std::string&,
                                                                 const std::string& defaultExt) {
-    return take(openAnswers, defaultExt);
+    return take(openAnswers, defaultExt, exactOpenNames);
 }
 
 std::optional<std::filesystem::path> ScriptedUi::chooseSaveFile(const std::string&,

@@ -20,6 +20,9 @@ public:
     bool defaultYesNo = false;
     std::deque<std::optional<std::filesystem::path>> openAnswers;
     std::deque<std::optional<std::filesystem::path>> saveAnswers;
+    // Open answers are names of existing files, taken exactly as given (no default extension
+    // added to a name without one).
+    bool exactOpenNames = false;
 
     // What was shown, in order.
     std::vector<std::string> messages;

@@ -44,8 +44,11 @@ public:
 };
 
 // Runs one event handler: a toolkit::Error it throws ends the command, its message is
-// shown through `ui`, and false is returned. Every entry point from the GUI, the CLI and
+// shown through `ui`, and false is returned; running out of memory or any other exception
+// ends it the same way with a message of its own. Every entry point from the GUI, the CLI and
 // the test drivers goes through here, so no exception ever leaves the core.
 bool runCommand(Ui& ui, const std::function<void()>& handler);
+// The message runCommand shows when memory ran out.
+inline constexpr const char* kOutOfMemoryMessage = "Memória insuficiente: a operação foi interrompida";
 
 }  // namespace corvana::app

@@ -3,6 +3,7 @@
 
 #include "core/savings/daily_savings.hpp"
 #include "core/savings/text_helpers.hpp"
+#include "core/toolkit/html_text.hpp"
 
 namespace corvana::savings {
 
@@ -115,8 +116,8 @@ void CourtWizard::addTableRow(std::vector<std::string>& re, const toolkit::Strin
     const bool bold = r == t.rowCount() - 1;
     std::string line = header ? "<thead><tr>\r\n" : "<tr>\r\n";
     for (int c = 0; c <= last; ++c)
-        line += bold ? "<td><div align=Right><b>" + t.cell(c, r) + "</b></div></td>"
-                     : "<td><div align=Right>" + t.cell(c, r) + "</div></td>";
+        line += bold ? "<td><div align=Right><b>" + toolkit::htmlText(t.cell(c, r)) + "</b></div></td>"
+                     : "<td><div align=Right>" + toolkit::htmlText(t.cell(c, r)) + "</div></td>";
     line += header ? "</tr></thead>" : "</tr>";
     addFragment(re, line);
 }

@@ -31,6 +31,16 @@ void fillPlanList(CheckList& list, const StringGrid& plans, bool keepTicks) {
     }
 }
 
+int planRow(const StringGrid& plans, const std::string& name) {
+    int row = -1;
+    for (int r = 1; r < plans.rowCount(); ++r)
+        if (plans.cell(kPlanNome, r) == name) row = r;
+    if (row < 0)
+        throw toolkit::Error("O plano " + toolkit::quoteText(name) +
+                             " não está na tabela de planos (Incluir Expurgo)");
+    return row;
+}
+
 TForm3::TForm3(app::SharedContext& ctx)
     : GridDialog(ctx, kClassName, kCaption, kFile, 10, kPlanData) {
     writeHeaders();

@@ -29,6 +29,9 @@ enum PlanColumn {
 // are dropped unless `keepTicks`, which keeps the tick of each plan still there (by name).
 // A table whose only row is empty offers no plan.
 void fillPlanList(CheckList& list, const toolkit::StringGrid& plans, bool keepTicks = false);
+// The plan-table row of the plan a calculation names (the last row with that name); throws
+// a message naming the plan when the table has no such row (renamed or removed since).
+int planRow(const toolkit::StringGrid& plans, const std::string& name);
 
 class TForm3 : public GridDialog {
   public:

@@ -18,6 +18,7 @@ ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::fi
     // "Abrir" with the file chosen in its dialog.
     ui.openAnswers.clear();
     ui.openAnswers.push_back(file);
+    ui.exactOpenNames = true;  // exactly the file given, whatever its name
     const size_t shownBefore = ui.windowsShown.size();
     if (!step([&] { opener->SpeedButton5Click(); })) return result;
     // A file may open in a neighbour of the window ("estados" files, "Vers" files).

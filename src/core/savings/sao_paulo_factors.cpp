@@ -9,6 +9,7 @@
 #include "core/tables/provenance.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
+#include "core/toolkit/html_text.hpp"
 #include "core/toolkit/interest.hpp"
 #include "core/toolkit/text_file.hpp"
 
@@ -111,10 +112,10 @@ std::string TForm5::factorOf(const std::string& month) const {
     for (int r = 1; r < indice.rowCount(); ++r)
         if (indice.cell(0, r) == month) factor = indice.cell(1, r);
     if (!has(factor))
-        throw toolkit::Error("O mês " + month + " não existe na tabela " + kTable +
+        throw toolkit::Error("O mês " + toolkit::quoteText(month) + " não existe na tabela " + kTable +
                              ", atualize as tabelas");
     if (N(factor) == 0)
-        throw toolkit::Error("O fator de " + month + " na tabela " + kTable + " é zero");
+        throw toolkit::Error("O fator de " + toolkit::quoteText(month) + " na tabela " + kTable + " é zero");
     return factor;
 }
 
@@ -149,7 +150,6 @@ void TForm5::SpeedButton3Click() {
     guarded(
         [this] {
             impx();
-            salvarx();
         },
         false);
     finalizarEnabled = false;
@@ -172,9 +172,10 @@ std::vector<std::string> TForm5::reportLines() const {
         add(span);
         add("<tr><td></td></tr>\r");
         addPlanNotes(re, [this](int k, int) {
-            return "<p><tr><td><b>" + SSaldo.cell(0, k) + " - saldo em conta em " +
-                   SSaldo.cell(3, k) + "/" + SBase.cell(1, k) + " = " + SSaldo.cell(2, k) +
-                   SSaldo.cell(4, k) + "</b></td></tr>";
+            using toolkit::htmlText;
+            return "<p><tr><td><b>" + htmlText(SSaldo.cell(0, k)) + " - saldo em conta em " +
+                   htmlText(SSaldo.cell(3, k)) + "/" + htmlText(SBase.cell(1, k)) + " = " +
+                   htmlText(SSaldo.cell(2, k)) + htmlText(SSaldo.cell(4, k)) + "</b></td></tr>";
         });
         add("</span>");
     }
@@ -203,14 +204,15 @@ std::vector<std::string> TForm5::reportLines() const {
         add(span);
         const std::string& t = STJuros.cell(3, STJuros.rowCount() - 1);
         const std::string total = has(t) ? t : std::string("0");
-        add("<b>TOTAL = " + V + " X " + total + "% = " + totalOwed() + "</b>");
+        add("<b>TOTAL = " + toolkit::htmlText(V) + " X " + toolkit::htmlText(total) + "% = " +
+            toolkit::htmlText(totalOwed()) + "</b>");
         add("<p>&nbsp;</p>");
         add("</center>");
     } else {
         add("<div align=\"Center\">");
         add("<Center>");
         add(span);
-        add("<b>TOTAL = " + V + "</b>");
+        add("<b>TOTAL = " + toolkit::htmlText(V) + "</b>");
         add("<p>&nbsp;</p>");
         add("</Center>");
     }

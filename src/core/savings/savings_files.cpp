@@ -6,6 +6,7 @@
 #include "core/savings/text_helpers.hpp"
 #include "core/toolkit/comma_text.hpp"
 #include "core/toolkit/error.hpp"
+#include "core/toolkit/layout_reader.hpp"
 #include "core/toolkit/text_file.hpp"
 
 namespace corvana::savings {
@@ -26,39 +27,6 @@ bool fileExists(const std::filesystem::path& p) {
     std::error_code ec;
     return std::filesystem::exists(p, ec);
 }
-
-// Reads the lines of a "Vers" layout one after the other; a missing line reads empty.
-class LayoutReader {
-public:
-    explicit LayoutReader(const std::vector<std::string>& lines) : lines_(lines) {}
-    std::string next() { return pos_ < lines_.size() ? lines_[pos_++] : std::string(); }
-    bool nextFlag() { return next() == "true"; }
-    // A count line: a whole number within what a calculation can hold.
-    int nextCount(int minimum) {
-        const std::string text = next();
-        std::string digits;
-        for (const char ch : text)
-            if (ch != ' ') digits.push_back(ch);
-        if (digits.empty() || digits.size() > 6 ||
-            !std::all_of(digits.begin(), digits.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
-            throw bad();
-        const int n = std::stoi(digits);
-        if (n < minimum) throw bad();
-        return n;
-    }
-    void readGrid(StringGrid& g) {
-        const int rows = nextCount(1);
-        g.setRowCount(rows);
-        for (int r = 1; r < rows; ++r) toolkit::rowFromCommaText(g, r, next());
-    }
-    static toolkit::Error bad() {
-        return toolkit::Error("O arquivo não é um cálculo válido: a leitura foi interrompida");
-    }
-
-private:
-    const std::vector<std::string>& lines_;
-    size_t pos_ = 0;
-};
 
 }  // namespace
 
@@ -93,8 +61,9 @@ std::vector<std::string> SavingsWizard::fileLines() const {
 
 void SavingsWizard::salvarx() { toolkit::writeLines(backupPath(), fileLines()); }
 
-bool SavingsWizard::readLayout(const std::vector<std::string>& lines, bool backup, bool basisFlags) {
-    LayoutReader in(lines);
+bool SavingsWizard::readLayout(const std::vector<std::string>& lines, bool backup, bool basisFlags,
+                               bool basisFlagsOptional) {
+    toolkit::LayoutReader in(lines);
     const int n = in.nextCount(0);
     if (n > CPlanos.count()) {
         const std::string extra = std::to_string(n - CPlanos.count());
@@ -122,7 +91,11 @@ bool SavingsWizard::readLayout(const std::vector<std::string>& lines, bool backu
     st.RComjuros = in.nextFlag();
     st.Rsemjuros = !st.RComjuros;
     in.readGrid(st.Jmes);
-    if (basisFlags) {
+    if (basisFlags && basisFlagsOptional) {
+        // A file of the older layout ends before these two lines: both options then clear.
+        st.Rtr = in.nextOptional() == "true";
+        st.Rpoup = in.nextOptional() == "true";
+    } else if (basisFlags) {
         st.Rtr = in.nextFlag();
         st.Rpoup = in.nextFlag();
     }
@@ -147,7 +120,8 @@ void SavingsWizard::abrir(const std::optional<std::filesystem::path>& file) {
         ctx_.ui->showMessage("Este programa não abre o arquivo da versão anterior, use a versão 1.0");
     } else {
         const std::vector<std::string> rest(lines.begin() + 1, lines.end());
-        if (!readLayout(rest, false, variant_.savesBasisFlags)) return;
+        // Only a file of this window's own layout must hold the last two lines.
+        if (!readLayout(rest, false, variant_.savesBasisFlags, tag != variant_.versionTag)) return;
     }
     loadMemos();
 }
@@ -203,7 +177,6 @@ void SavingsWizard::SpeedButton3Click() {
         }
         if (variant_.hasBasisOptions) trx();
         impx();
-        salvarx();
     });
     finalizarEnabled = false;
     close();

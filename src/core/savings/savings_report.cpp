@@ -4,6 +4,7 @@
 #include "core/savings/savings_wizard.hpp"
 #include "core/savings/text_helpers.hpp"
 #include "core/tables/provenance.hpp"
+#include "core/toolkit/html_text.hpp"
 #include "core/toolkit/text_file.hpp"
 
 namespace corvana::savings {
@@ -16,6 +17,9 @@ namespace {
 void add(std::vector<std::string>& re, const std::string& fragment) { addFragment(re, fragment); }
 
 std::string orZero(const std::string& cell) { return has(cell) ? cell : std::string("0"); }
+
+// Grid and file text as it goes into the report: markup characters escaped.
+std::string H(std::string_view text) { return toolkit::htmlText(text); }
 
 }  // namespace
 
@@ -41,8 +45,8 @@ void SavingsWizard::addTableRow(std::vector<std::string>& re, const StringGrid& 
     std::string line = "<tr>\r\n";
     const bool bold = r == t.rowCount() - 1;
     for (int c = 0; c <= last; ++c)
-        line += bold ? "<td><div align=Right><b>" + t.cell(c, r) + "</b></div></td>"
-                     : "<td><div align=Right>" + t.cell(c, r) + "</div></td>";
+        line += bold ? "<td><div align=Right><b>" + H(t.cell(c, r)) + "</b></div></td>"
+                     : "<td><div align=Right>" + H(t.cell(c, r)) + "</div></td>";
     add(re, line);
     add(re, "</tr>");
 }
@@ -60,20 +64,23 @@ void SavingsWizard::addPlanNotes(
     for (int item = 0; item < CPlanos.count(); ++item) {
         if (!CPlanos.checked(item)) continue;
         ++k;
-        const int i = item + 1;
-        auto P = [&](int c) { return plans.cell(c, i); };
-        auto SS = [&](int c) { return SSaldo.cell(c, k); };
-        auto SB = [&](int c) { return SBase.cell(c, k); };
+        // The plan row the run used: by the name the calculation holds.
+        const std::string& name = SBase.cell(0, k);
+        const int i = name.empty() ? item + 1 : planRow(plans, name);
+        auto raw = [&](int c) { return plans.cell(c, i); };
+        auto P = [&](int c) { return H(plans.cell(c, i)); };
+        auto SS = [&](int c) { return H(SSaldo.cell(c, k)); };
+        auto SB = [&](int c) { return H(SBase.cell(c, k)); };
         add(re, balanceLine(k, i));
         add(re, "<p><tr><td> Percentual de correção monetária com base na variação da " +
                     P(kPlanOficial) + " para " + P(kPlanData) + ": " + P(kPlanOficialValor) +
                     ". </td></tr>");
         add(re, "<p><tr><td> Variação com base no " + P(kPlanRequerido) + " para " + SB(3) +
                     ": " + P(kPlanRequeridoValor) + " </td></tr>");
-        const bool hasO = has(P(kPlanOficialValor));
-        const bool hasQ = has(P(kPlanRequeridoValor));
-        const Real O = hasO ? N(P(kPlanOficialValor)) * 1.005L + 0.5L : 0;
-        const Real Q = hasQ ? N(P(kPlanRequeridoValor)) * 1.005L + 0.5L : 0;
+        const bool hasO = has(raw(kPlanOficialValor));
+        const bool hasQ = has(raw(kPlanRequeridoValor));
+        const Real O = hasO ? N(raw(kPlanOficialValor)) * 1.005L + 0.5L : 0;
+        const Real Q = hasQ ? N(raw(kPlanRequeridoValor)) * 1.005L + 0.5L : 0;
         if (hasO)
             add(re, "<p><tr><td> " + P(kPlanOficialValor) + " + 0,5% de juros = " + rate(O) +
                         "% </td></tr>");
@@ -86,7 +93,7 @@ void SavingsWizard::addPlanNotes(
             // The shortfall is the balance times the difference the calculation applied: the
             // plan's "Diferença %" as SBase holds it, which need not equal Q - O.
             const std::string applied = has(SB(2)) ? rate(N(SB(2))) : rate(Q - O);
-            if (has(P(kPlanMudanca)))
+            if (has(raw(kPlanMudanca)))
                 add(re, "<p><tr><td> Valor faltante em conta em " + SB(3) + " = " + SS(4) +
                             "X " + applied + "% : " + P(kPlanMudanca) + " = <b>" +
                             P(kPlanMoedaMudanca) + " " + SB(4) + "</b></td></tr>");
@@ -105,7 +112,7 @@ void SavingsWizard::addInterestRows(std::vector<std::string>& re) const {
                               has(STJuros.cell(2, r));
         for (int c = 0; c < STJuros.colCount(); ++c)
             line += "<td><div align=Right>" +
-                    (c == 0 && computed ? interestStartUsed(r) : STJuros.cell(c, r)) +
+                    H(c == 0 && computed ? interestStartUsed(r) : STJuros.cell(c, r)) +
                     "</div></td>";
         add(re, line);
         add(re, "</tr>");
@@ -125,8 +132,8 @@ std::vector<std::string> SavingsWizard::reportLines() const {
         add(re, span);
         addNotesTitle(re);
         addPlanNotes(re, [this](int k, int) {
-            return "<p><tr><td>" + SSaldo.cell(0, k) + " - saldo em conta em " + SSaldo.cell(3, k) +
-                   "/" + SBase.cell(1, k) + " = <b>" + SSaldo.cell(2, k) + SSaldo.cell(4, k) +
+            return "<p><tr><td>" + H(SSaldo.cell(0, k)) + " - saldo em conta em " + H(SSaldo.cell(3, k)) +
+                   "/" + H(SBase.cell(1, k)) + " = <b>" + H(SSaldo.cell(2, k)) + H(SSaldo.cell(4, k)) +
                    "</b></td></tr>";
         });
         add(re, "</span>");
@@ -134,7 +141,7 @@ std::vector<std::string> SavingsWizard::reportLines() const {
     add(re, "<tr><td><p>&nbsp;</p></td></tr>");
     add(re, "<tr><td><p>&nbsp;</p></td></tr>");
     const std::string& saldo1 = SSaldo.cell(4, 1);
-    add(re, "<tr><td><b> Valor em conta em " + SSaldo.cell(1, 1) + " = " + SSaldo.cell(2, 1) +
+    add(re, "<tr><td><b> Valor em conta em " + H(SSaldo.cell(1, 1)) + " = " + H(SSaldo.cell(2, 1)) +
                 money(has(saldo1) ? N(saldo1) : 0) + "</b></td></tr>");
     const std::string& dif1 = SBase.cell(2, 1);
     add(re, "<tr><td><b> Diferença faltante em conta no mês seguinte em % = " +
@@ -156,15 +163,15 @@ std::vector<std::string> SavingsWizard::reportLines() const {
         for (int c = L + 1; c < T.colCount(); ++c) {
             if (T.cell(c, r).empty()) continue;
             if (c == amortCol)
-                add(re, "<tr>\r\n<td><td><td><td><td>" + T.cell(monthCol, r) +
-                            "<td><td><div align=Left>" + T.cell(descCol, r) +
-                            "</div><td><div align=Right>" + T.cell(amountCol, r) +
+                add(re, "<tr>\r\n<td><td><td><td><td>" + H(T.cell(monthCol, r)) +
+                            "<td><td><div align=Left>" + H(T.cell(descCol, r)) +
+                            "</div><td><div align=Right>" + H(T.cell(amountCol, r)) +
                             "</div></td></td></td></td></td></td></td></td>" + "</tr>");
             else if (c == addCol)
                 add(re, "<tr>\r\n<td><td><td><td><td><td><td><b><div align=Left>Adição - diferença "
                         "faltante em conta em " +
-                            T.cell(monthCol, r) + " referente ao plano " + T.cell(nameCol, r) +
-                            "</div></b><td><b><div align=Right>" + T.cell(addCol, r) +
+                            H(T.cell(monthCol, r)) + " referente ao plano " + H(T.cell(nameCol, r)) +
+                            "</div></b><td><b><div align=Right>" + H(T.cell(addCol, r)) +
                             "</div></b></td></td></td></td></td></td></td></td>" + "</tr>");
             else
                 add(re, "");
@@ -187,7 +194,7 @@ std::vector<std::string> SavingsWizard::reportLines() const {
         add(re, "</table>");
         add(re, "<p>&nbsp;</p>");
         const std::string total = orZero(STJuros.cell(3, STJuros.rowCount() - 1));
-        add(re, "<b>TOTAL = " + V + " X " + total + "% = " + totalOwed() + "</b>");
+        add(re, "<b>TOTAL = " + H(V) + " X " + H(total) + "% = " + H(totalOwed()) + "</b>");
         add(re, "<p>&nbsp;</p>");
         add(re, "</center>");
         add(re, "</div>");
@@ -195,7 +202,7 @@ std::vector<std::string> SavingsWizard::reportLines() const {
         add(re, "<p>&nbsp;</p>");
         add(re, "<div align=\"Center\">");
         add(re, "<Center>");
-        add(re, "<b>TOTAL = " + V + "</b>");
+        add(re, "<b>TOTAL = " + H(V) + "</b>");
         add(re, "<p>&nbsp;</p>");
         add(re, "</Center>");
         add(re, "</div>");
@@ -220,7 +227,9 @@ std::string SavingsWizard::totalOwed() const {
 
 void SavingsWizard::impx() {
     const auto path = reportPath();
-    toolkit::writeLines(path, reportLines());
+    // One pair: a failed or interrupted write never leaves a new report beside an old backup.
+    toolkit::writeFilesAtomic({{path, toolkit::encodeLines(reportLines())},
+                               {backupPath(), toolkit::encodeLines(fileLines())}});
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) ctx_.ui->showReport(path);
 }

@@ -19,14 +19,13 @@ using toolkit::StringGrid;
 namespace {
 
 // The currency-change divisor of a plan: column 3 of the last plan-table row with its name,
-// 1 when that cell holds no digit (or no row has the name).
+// 1 when that cell holds no digit; a plan the table no longer holds stops the run.
 Real planDivisor(const StringGrid& plans, const std::string& name) {
-    std::string cell;
-    for (int r = 1; r < plans.rowCount(); ++r)
-        if (plans.cell(kPlanNome, r) == name) cell = plans.cell(kPlanMudanca, r);
+    const std::string cell = plans.cell(kPlanMudanca, planRow(plans, name));
     if (!has(cell)) return 1;
     const Real v = N(cell);
-    if (v == 0) throw toolkit::Error("O plano " + name + " tem mudança de moeda igual a zero");
+    if (v == 0)
+        throw toolkit::Error("O plano " + toolkit::quoteText(name) + " tem mudança de moeda igual a zero");
     return v;
 }
 
@@ -114,8 +113,8 @@ void SavingsWizard::calcular() {
         const std::string& diaText = SSaldo.cell(3, k);
         const long long d = has(diaText) ? wholePart(diaText) : 0;
         if (d < 1 || d > 31)
-            throw toolkit::Error("Dia base inválido para o plano " + SSaldo.cell(0, k) + ": '" +
-                                 diaText + "' (use um dia de 1 a 28)");
+            throw toolkit::Error("Dia base inválido para o plano " + toolkit::quoteText(SSaldo.cell(0, k)) +
+                                 ": '" + toolkit::quoteText(diaText) + "' (use um dia de 1 a 28)");
         const int B = p.rowCount() - 1;
         const std::string planMonth = SSaldo.cell(1, k);
         const std::string next = k < plansChosen ? SSaldo.cell(1, k + 1) : target;

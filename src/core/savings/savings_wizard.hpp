@@ -147,8 +147,8 @@ public:
     void calcularjuros();   // interest table and total (page 4)
     void calcular();        // the month-by-month spreadsheet (page 5)
     void trx();             // interest-statement copy of the spreadsheet
-    void impx();            // the report document
-    void salvarx();         // the backup file
+    void impx();            // the report document and, with it, the backup file
+    void salvarx();         // the backup file alone
 
     // The report's lines, as impx writes them.
     virtual std::vector<std::string> reportLines() const;
@@ -168,7 +168,10 @@ public:
     void salvar();  // copies the backup to a chosen name
     // Reads a "Vers" layout (the lines after the tag) into the window; false when refused.
     // `backup` selects the backup's refusal message; `basisFlags` reads the last two lines.
-    bool readLayout(const std::vector<std::string>& lines, bool backup, bool basisFlags);
+    // `basisFlagsOptional`: the file comes from the older layout without the `Rtr`/`Rpoup`
+    // lines, which may then be absent. Any other line missing refuses the file.
+    bool readLayout(const std::vector<std::string>& lines, bool backup, bool basisFlags,
+                    bool basisFlagsOptional = false);
 
     // Another layout ("estados") the window hands over to its neighbour; unset: unknown.
     std::function<void(const std::filesystem::path&)> openEstados;

@@ -333,9 +333,9 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
 
 void writeSet(const fs::path& dataDir, const std::map<std::string, StringGrid>& pending,
               const std::vector<std::string>& order, std::vector<std::string>& written) {
-    std::vector<std::pair<fs::path, std::string>> files;
+    std::vector<toolkit::FileContents> files;
     for (const auto& n : order) {
-        files.emplace_back(dataDir / n, toolkit::Contents2CSV('\t', pending.at(n)));
+        files.push_back({dataDir / n, toolkit::Contents2CSV('\t', pending.at(n))});
         written.push_back(n);
     }
     toolkit::writeFilesAtomic(files);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace corvana::toolkit {
 
@@ -28,6 +29,11 @@ public:
     using Error::Error;
     static FileError cannotOpen(const std::filesystem::path& file);
     static FileError cannotWrite(const std::filesystem::path& file);
+    static FileError tooLarge(const std::filesystem::path& file, size_t maxBytes);
 };
+
+// The offending text as a message quotes it: at most `maxChars` characters (whole UTF-8
+// characters), then "…" when it was longer.
+std::string quoteText(std::string_view text, size_t maxChars = 60);
 
 }  // namespace corvana::toolkit

@@ -1,9 +1,13 @@
 // Windows-1252 codec, byte-order-mark detection, line splitting and atomic file writes.
 #include "core/toolkit/text_file.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
-#include <cstdio>
-#include <fstream>
+#include <cerrno>
 #include <random>
 #include <system_error>
 
@@ -98,6 +102,11 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+bool startsWithMark(std::string_view bytes) {
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF" || bytes.substr(0, 2) == "\xFF\xFE" ||
+           bytes.substr(0, 2) == "\xFE\xFF";
+}
+
 }  // namespace
 
 bool isPlainAscii(std::string_view bytes) {
@@ -171,7 +180,24 @@ std::string decodeText(std::string_view bytes) {
     }
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") return utf16ToUtf8(bytes.substr(2), false);
     if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF") return utf16ToUtf8(bytes.substr(2), true);
+    // What a text editor saves without a mark: Windows-1252 Portuguese text is never valid
+    // UTF-8 (an accented letter is a lone byte above 0x7F), so valid UTF-8 is taken as such.
+    if (isValidUtf8(bytes)) return std::string(bytes);
     return cp1252ToUtf8(bytes);
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    for (size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        const size_t len = decodeUtf8At(bytes, i, cp);
+        if (len == 0) return false;
+        i += len;
+    }
+    return true;
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
@@ -192,20 +218,28 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string readFileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw FileError::cannotOpen(file);
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) throw FileError::cannotOpen(file);
-    std::string bytes;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size > 0) {
-        bytes.resize(static_cast<size_t>(size));
-        in.seekg(0);
-        in.read(bytes.data(), size);
-        if (!in) throw FileError::cannotOpen(file);
+std::string readFileBytes(const std::filesystem::path& file, size_t maxBytes) {
+    // Opened without blocking, so that a named pipe or a device in place of a file is refused
+    // at once instead of waiting for a writer; only regular files are read.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw FileError::cannotOpen(file);
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) throw FileError::cannotOpen(file);
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) throw FileError::tooLarge(file, maxBytes);
+    std::string bytes(static_cast<size_t>(st.st_size), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw FileError::cannotOpen(file);
+        if (n == 0) break;  // the file shrank while being read
+        done += static_cast<size_t>(n);
     }
+    bytes.resize(done);
     return bytes;
 }
 
@@ -217,108 +251,146 @@ std::vector<std::string> readLines(const std::filesystem::path& file) {
 
 namespace {
 
-// A free temporary name beside `file`.
-std::filesystem::path temporaryBeside(const std::filesystem::path& file, const char* kind) {
-    namespace fs = std::filesystem;
-    static thread_local std::mt19937_64 rng{std::random_device{}()};
-    const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    fs::path tmp;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        tmp = dir / (".~" + file.filename().string() + "." + std::to_string(rng() % 1000000000) + kind);
-        std::error_code ec;
-        if (!fs::exists(tmp, ec)) break;
-    }
-    return tmp;
+namespace fs = std::filesystem;
+
+fs::path folderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
+
+// ".~NAME." + digits + ".tmp": the temporary files of writes of NAME.
+bool isTemporaryOf(const std::string& candidate, const std::string& prefix) {
+    if (candidate.size() <= prefix.size() + 4 || candidate.rfind(prefix, 0) != 0) return false;
+    if (candidate.compare(candidate.size() - 4, 4, ".tmp") != 0) return false;
+    const auto digits = std::string_view(candidate).substr(prefix.size(), candidate.size() - prefix.size() - 4);
+    return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Writes the bytes whole into `tmp`; removes it and throws FileError naming `file` on failure.
-void writeWhole(const std::filesystem::path& tmp, const std::filesystem::path& file,
-                std::string_view bytes) {
-    namespace fs = std::filesystem;
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError::cannotWrite(file);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-        out.close();
+// Removes what a write of `file` killed half-way left behind.
+void removeStaleTemporaries(const fs::path& file) {
+    const std::string prefix = ".~" + file.filename().string() + ".";
+    std::error_code ec;
+    fs::directory_iterator it(folderOf(file), ec);
+    if (ec) return;
+    for (const auto& entry : it) {
+        const std::string name = entry.path().filename().string();
+        if (isTemporaryOf(name, prefix)) {
+            std::error_code rm;
+            fs::remove(entry.path(), rm);
+        }
+    }
+}
+
+void syncFolder(const fs::path& dir) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Writes the bytes into a new temporary file beside `file`, with the permission bits of the
+// file it will replace, and flushes it to the disk. Returns the temporary's path.
+fs::path writeTemporary(const fs::path& file, std::string_view bytes) {
+    static thread_local std::mt19937_64 rng{std::random_device{}()};
+    removeStaleTemporaries(file);
+    struct stat old {};
+    const bool replaces = ::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const fs::path dir = folderOf(file);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const fs::path tmp =
+            dir / (".~" + file.filename().string() + "." + std::to_string(rng() % 1000000000) + ".tmp");
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) break;
+        bool ok = !replaces || ::fchmod(fd, old.st_mode & 07777) == 0;
+        ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+        if (ok) return tmp;
         std::error_code ec;
         fs::remove(tmp, ec);
-        throw FileError::cannotWrite(file);
+        break;
     }
+    throw FileError::cannotWrite(file);
 }
 
 }  // namespace
 
-void writeFilesAtomic(const std::vector<std::pair<std::filesystem::path, std::string>>& files) {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> temps;
-    auto removeTemps = [&] {
-        std::error_code ec;
-        for (const auto& t : temps) fs::remove(t, ec);
+void writeFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
+    writeFilesAtomic({{file, std::string(bytes)}});
+}
+
+void writeFilesAtomic(const std::vector<FileContents>& files) {
+    std::vector<fs::path> temporaries;
+    auto discard = [&temporaries] {
+        for (const auto& tmp : temporaries) {
+            std::error_code ec;
+            fs::remove(tmp, ec);
+        }
     };
     try {
-        for (const auto& [file, bytes] : files) {
-            temps.push_back(temporaryBeside(file, ".tmp"));
-            writeWhole(temps.back(), file, bytes);
-        }
+        for (const auto& f : files) temporaries.push_back(writeTemporary(f.path, f.bytes));
     } catch (...) {
-        removeTemps();
+        discard();
         throw;
     }
-    // Old contents are kept under a backup name until every new file is in place.
-    std::vector<fs::path> backups(files.size());
+    // Every file is complete on disk: only now does any of them replace its old version. The
+    // old contents stay reachable under a second name until every new file is in place, so a
+    // rename that fails puts back the files already replaced.
+    std::vector<fs::path> olds(files.size());
     size_t done = 0;
     for (; done < files.size(); ++done) {
-        const fs::path& file = files[done].first;
+        const fs::path& file = files[done].path;
         std::error_code ec;
         if (fs::exists(file, ec)) {
-            backups[done] = temporaryBeside(file, ".old");
-            fs::create_hard_link(file, backups[done], ec);
+            olds[done] = folderOf(file) / (temporaries[done].filename().string() + ".old");
+            fs::create_hard_link(file, olds[done], ec);
             if (ec) {
                 ec.clear();
-                fs::copy_file(file, backups[done], ec);
+                fs::copy_file(file, olds[done], ec);
             }
             if (ec) break;
         }
-        fs::rename(temps[done], file, ec);
+        fs::rename(temporaries[done], file, ec);
         if (ec) break;
     }
-    std::error_code ec;
-    if (done == files.size()) {
-        for (const auto& b : backups)
-            if (!b.empty()) fs::remove(b, ec);
-        return;
-    }
-    for (size_t i = 0; i <= done && i < files.size(); ++i) {
-        const fs::path& file = files[i].first;
-        if (i < done) {
-            if (backups[i].empty())
-                fs::remove(file, ec);
+    if (done < files.size()) {
+        std::error_code ec;
+        for (size_t i = 0; i < done; ++i) {
+            if (olds[i].empty())
+                fs::remove(files[i].path, ec);
             else
-                fs::rename(backups[i], file, ec);
-        } else if (!backups[i].empty()) {
-            fs::remove(backups[i], ec);
+                fs::rename(olds[i], files[i].path, ec);
         }
+        if (!olds[done].empty()) fs::remove(olds[done], ec);
+        for (size_t i = done; i < temporaries.size(); ++i) fs::remove(temporaries[i], ec);
+        throw FileError::cannotWrite(files[done].path);
     }
-    for (size_t i = done; i < temps.size(); ++i) fs::remove(temps[i], ec);
-    throw FileError::cannotWrite(files[done].first);
-}
-
-void writeFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    const fs::path tmp = temporaryBeside(file, ".tmp");
-    writeWhole(tmp, file, bytes);
-    std::error_code ec;
-    fs::rename(tmp, file, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        throw FileError::cannotWrite(file);
+    for (const auto& old : olds) {
+        std::error_code ec;
+        if (!old.empty()) fs::remove(old, ec);
     }
+    std::vector<fs::path> folders;
+    for (const auto& f : files) {
+        const fs::path dir = folderOf(f.path);
+        if (std::find(folders.begin(), folders.end(), dir) == folders.end()) folders.push_back(dir);
+    }
+    for (const auto& dir : folders) syncFolder(dir);
 }
 
 std::string encodeText(std::string_view utf8) {
     std::string bytes;
-    if (utf8ToCp1252(utf8, bytes)) return bytes;
+    // Windows-1252 only when it reads back as written: not when its bytes would begin with a
+    // byte-order mark or be valid UTF-8 themselves (decodeText would take them as such).
+    if (utf8ToCp1252(utf8, bytes) && !startsWithMark(bytes) && (isPlainAscii(bytes) || !isValidUtf8(bytes)))
+        return bytes;
     std::string withBom = "\xEF\xBB\xBF";
     withBom.append(utf8);
     return withBom;
@@ -328,13 +400,17 @@ void writeTextFile(const std::filesystem::path& file, std::string_view utf8) {
     writeFileAtomic(file, encodeText(utf8));
 }
 
-void writeLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+std::string encodeLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& l : lines) {
         text += l;
         text += "\r\n";
     }
-    writeTextFile(file, text);
+    return encodeText(text);
+}
+
+void writeLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    writeFileAtomic(file, encodeLines(lines));
 }
 
 }  // namespace corvana::toolkit

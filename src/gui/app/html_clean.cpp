@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <string>
+#include <vector>
 
 namespace corvana::gui {
 
@@ -222,34 +223,40 @@ bool hasCell(const GumboElement& row) {
     return false;
 }
 
-void write(std::string& out, const GumboNode* node) {
-    switch (node->type) {
-        case GUMBO_NODE_DOCUMENT: {
-            const GumboVector& kids = node->v.document.children;
-            for (unsigned i = 0; i < kids.length; ++i)
-                write(out, static_cast<const GumboNode*>(kids.data[i]));
-            return;
-        }
-        case GUMBO_NODE_TEXT:
-        case GUMBO_NODE_WHITESPACE:
-        case GUMBO_NODE_CDATA:
-            if (node->parent != nullptr && node->parent->type == GUMBO_NODE_ELEMENT &&
-                node->parent->v.element.tag == GUMBO_TAG_STYLE) {
-                out += expandBorderShorthands(node->v.text.text);  // style sheets are raw text
-            } else {
-                escapeText(out, node->v.text.text, false);
-            }
-            return;
-        case GUMBO_NODE_COMMENT:
-        case GUMBO_NODE_TEMPLATE:
-            return;
-        case GUMBO_NODE_ELEMENT:
-            break;
+// Nesting a report never comes near: deeper elements are written without their tags (their
+// text stays), and tables inside deeper tables become lines of text, so that neither the
+// writer nor the view's layout has to follow a hostile document's depth.
+constexpr size_t kMaxDepth = 200;
+constexpr int kMaxTableDepth = 6;
+
+bool isTablePart(GumboTag tag) {
+    switch (tag) {
+        case GUMBO_TAG_TABLE:
+        case GUMBO_TAG_TBODY:
+        case GUMBO_TAG_THEAD:
+        case GUMBO_TAG_TFOOT:
+        case GUMBO_TAG_TR:
+        case GUMBO_TAG_TD:
+        case GUMBO_TAG_TH:
+        case GUMBO_TAG_CAPTION:
+        case GUMBO_TAG_COLGROUP:
+        case GUMBO_TAG_COL:
+            return true;
+        default:
+            return false;
     }
-    const GumboElement& e = node->v.element;
-    if (isDropped(e.tag)) return;
-    if (e.tag == GUMBO_TAG_TR && !hasCell(e)) return;  // a browser draws nothing for it
-    const auto name = tagName(e);
+}
+
+void writeText(std::string& out, const GumboNode* node) {
+    if (node->parent != nullptr && node->parent->type == GUMBO_NODE_ELEMENT &&
+        node->parent->v.element.tag == GUMBO_TAG_STYLE) {
+        out += expandBorderShorthands(node->v.text.text);  // style sheets are raw text
+    } else {
+        escapeText(out, node->v.text.text, false);
+    }
+}
+
+void writeStartTag(std::string& out, const GumboElement& e, const std::string& name) {
     out += '<';
     out += name;
     for (unsigned i = 0; i < e.attributes.length; ++i) {
@@ -263,12 +270,64 @@ void write(std::string& out, const GumboNode* node) {
         out += '"';
     }
     out += '>';
-    if (isVoid(e.tag)) return;
-    for (unsigned i = 0; i < e.children.length; ++i)
-        write(out, static_cast<const GumboNode*>(e.children.data[i]));
-    out += "</";
-    out += name;
-    out += '>';
+}
+
+// Writes the tree without recursion: a stack of open elements and what closes each one.
+void write(std::string& out, const GumboNode* root) {
+    struct Open {
+        const GumboVector* kids;
+        unsigned next;
+        std::string close;  // written when the element's children are done
+        bool table;         // the element counts as a table level
+    };
+    std::vector<Open> stack;
+    int tables = 0;
+    auto visit = [&](const GumboNode* node) {
+        switch (node->type) {
+            case GUMBO_NODE_DOCUMENT:
+                stack.push_back({&node->v.document.children, 0, {}, false});
+                return;
+            case GUMBO_NODE_TEXT:
+            case GUMBO_NODE_WHITESPACE:
+            case GUMBO_NODE_CDATA:
+                writeText(out, node);
+                return;
+            case GUMBO_NODE_COMMENT:
+            case GUMBO_NODE_TEMPLATE:
+                return;
+            case GUMBO_NODE_ELEMENT:
+                break;
+        }
+        const GumboElement& e = node->v.element;
+        if (isDropped(e.tag)) return;
+        if (e.tag == GUMBO_TAG_TR && !hasCell(e)) return;  // a browser draws nothing for it
+        const bool table = e.tag == GUMBO_TAG_TABLE;
+        const bool flatTable = isTablePart(e.tag) && tables + (table ? 1 : 0) > kMaxTableDepth;
+        if (flatTable || stack.size() >= kMaxDepth) {
+            // The tag goes, its content stays; rows and cells stay apart as lines and words.
+            if (flatTable && (e.tag == GUMBO_TAG_TABLE || e.tag == GUMBO_TAG_TR)) out += "<br>";
+            if (flatTable && (e.tag == GUMBO_TAG_TD || e.tag == GUMBO_TAG_TH)) out += ' ';
+            if (table) ++tables;
+            stack.push_back({&e.children, 0, {}, table});
+            return;
+        }
+        const auto name = tagName(e);
+        writeStartTag(out, e, name);
+        if (isVoid(e.tag)) return;
+        if (table) ++tables;
+        stack.push_back({&e.children, 0, "</" + name + ">", table});
+    };
+    visit(root);
+    while (!stack.empty()) {
+        Open& top = stack.back();
+        if (top.next < top.kids->length) {
+            visit(static_cast<const GumboNode*>(top.kids->data[top.next++]));
+            continue;
+        }
+        out += top.close;
+        if (top.table) --tables;
+        stack.pop_back();
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "gui/app/html_clean.hpp"
 
@@ -37,7 +38,7 @@ void ReportView::showPage(const QString& html) {
 
 void ReportView::showFile(const std::filesystem::path& file) {
     emit progressChange(0, 100);
-    const std::string bytes = toolkit::readFileBytes(file);
+    const std::string bytes = toolkit::readFileBytes(file, kMaxReportBytes);
     emit progressChange(25, 100);
     const std::string html = wellFormedHtml(toolkit::decodeText(bytes));
     emit progressChange(50, 100);
@@ -51,10 +52,28 @@ void ReportView::showFile(const std::filesystem::path& file) {
 }
 
 QVariant ReportView::loadResource(int type, const QUrl& name) {
-    // Only files of this machine: a report never reaches the network.
-    if (!name.isRelative() && !name.isLocalFile() && name.scheme() != "data") return {};
-    if (name.scheme() == "data") return {};
-    return QTextBrowser::loadResource(type, name);
+    // Only images and style sheets, only from regular files of this machine and of a sane
+    // size: never the network, a device, a pipe or a socket. A refused resource is answered
+    // with empty bytes, not a null value, so that the document does not go and open the
+    // file itself.
+    const QVariant refused = QVariant(QByteArray());
+    if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource) return refused;
+    if (!name.isRelative() && !name.isLocalFile()) return refused;
+    const QString local = name.isRelative() ? name.path() : name.toLocalFile();
+    if (local.isEmpty()) return refused;
+    const QString dir = QFileInfo(QString::fromStdString(file_.string())).absolutePath();
+    const QString path = QFileInfo(local).isAbsolute() || file_.empty() ? local : dir + "/" + local;
+    std::string bytes;
+    try {
+        bytes = toolkit::readFileBytes(path.toStdString(), kMaxResourceBytes);
+    } catch (const toolkit::Error&) {
+        return refused;
+    }
+    if (type == QTextDocument::StyleSheetResource) {
+        const std::string css = toolkit::decodeText(bytes);
+        return QString::fromUtf8(css.data(), static_cast<qsizetype>(css.size()));
+    }
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace corvana::gui

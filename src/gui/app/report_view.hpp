@@ -12,9 +12,16 @@ class ReportView : public QTextBrowser {
   public:
     explicit ReportView(QWidget* parent = nullptr);
 
+    // The largest report shown: some forty times the largest real report, and laid out in
+    // about a second; a larger one is refused with a message rather than frozen on. Also the
+    // largest image or style sheet a report may load.
+    static constexpr size_t kMaxReportBytes = 2u * 1024 * 1024;
+    static constexpr size_t kMaxResourceBytes = 8u * 1024 * 1024;
+
     // Shows the file: Windows-1252 (or a BOM's encoding) decoded, re-parsed into well-formed
     // HTML, images and style sheets taken from the file's folder. Throws toolkit::FileError
-    // when the file cannot be read (the view then keeps its document).
+    // when the file cannot be read or is larger than kMaxReportBytes (the view then keeps its
+    // document).
     void showFile(const std::filesystem::path& file);
     // The blank page.
     void showBlank();

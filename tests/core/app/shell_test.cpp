@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <new>
 
 #include "core/app/app.hpp"
 #include "core/app/font_ini.hpp"
 #include "core/app/scripted_ui.hpp"
+#include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "test_support.hpp"
 
@@ -522,6 +525,22 @@ TEST(Commands, MenuFecharAndButtonFecharEndTheProgram) {
         EXPECT_TRUE(s.ui.quitRequested) << name;
         EXPECT_TRUE(s.ui.questions.empty());
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CommandWrapper, EveryExceptionEndsAsAShortMessage) {
+    ScriptedUi ui;
+    const std::string huge(10 * 1024 * 1024, 'x');
+    EXPECT_FALSE(runCommand(ui, [] { throw std::bad_alloc(); }));
+    EXPECT_FALSE(runCommand(ui, [&] { throw corvana::toolkit::Error(huge); }));
+    EXPECT_FALSE(runCommand(ui, [] { throw std::filesystem::filesystem_error("boom", std::error_code()); }));
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[0], "Memória insuficiente: a operação foi interrompida");
+    EXPECT_LT(ui.messages[1].size(), 500u);
+    EXPECT_EQ(ui.messages[2].rfind("Erro inesperado: ", 0), 0u);
 }
 
 }  // namespace

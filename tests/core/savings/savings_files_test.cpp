@@ -132,6 +132,11 @@ TEST(VersFile, RefusalsLeaveTheGridsAsTheyWere) {
          "O arquivo não é um cálculo válido: a leitura foi interrompida"},
         {"huge count", [](auto& l) { l[8] = "99999999"; },
          "O arquivo não é um cálculo válido: a leitura foi interrompida"},
+        // Cut inside the last grid, or just before the last two lines of this layout.
+        {"cut inside Jmes", [](auto& l) { l.resize(l.size() - 3); },
+         "O arquivo não é um cálculo válido: a leitura foi interrompida"},
+        {"cut before the basis lines", [](auto& l) { l.resize(l.size() - 2); },
+         "O arquivo não é um cálculo válido: a leitura foi interrompida"},
     };
     for (const Case& c : cases) {
         Saved f;

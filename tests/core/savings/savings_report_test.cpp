@@ -161,3 +161,36 @@ TEST(Relatorio, InterestStatementFormUsesTheSplitTable) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Relatorio, FileAndGridTextIsEscapedButHeaderAndFooterAreNot) {
+    SavingsFixture f;
+    writeIndexTable(f.dir.path(), "01/1987", 30);
+    f.loadTable();
+    f.setPlans({{"Plano <b>Verão</b>", "01/1989", "20,37", "1000", "Cz$", "LFT & <i>", "22,35", "IPC",
+                 "42,72", "NCz$"}});
+    f.form2.Cnotas = true;
+    f.form2.Memo1 = {"<i>Autos</i> 1/2000"};
+    f.form2.Memo2 = {"<u>Fim</u>"};
+    f.choose({0}, "03/1989");
+    ASSERT_TRUE(f.nextTo(1));
+    f.form2.SSaldo.setCell(3, 1, "5");
+    f.form2.SSaldo.setCell(4, 1, "100.000,00");
+    ASSERT_TRUE(f.nextTo(3));
+    f.form2.amortizacao.setRow(1, {"02/1989", "<script>alert(1)</script>", "1,00"});
+    ASSERT_TRUE(f.nextTo(6));
+    const auto re = f.form2.reportLines();
+    std::string all;
+    for (const auto& l : re) all += l + "\n";
+    EXPECT_EQ(all.find("<script>"), std::string::npos);
+    EXPECT_NE(all.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+    EXPECT_EQ(all.find("<b>Verão</b>"), std::string::npos);
+    EXPECT_NE(all.find("Plano &lt;b&gt;Verão&lt;/b&gt; - saldo em conta"), std::string::npos);
+    EXPECT_NE(all.find("variação da LFT &amp; &lt;i&gt; para"), std::string::npos);
+    // The user's own templates keep their markup.
+    EXPECT_NE(all.find("<b><i>Autos</i> 1/2000</b>"), std::string::npos);
+    EXPECT_NE(all.find("<div align=Justify><u>Fim</u></div>"), std::string::npos);
+}
+
+}  // namespace
