@@ -140,6 +140,14 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out) {
     out.reserve(utf8.size());
     bool exact = true;
     for (size_t i = 0; i < utf8.size();) {
+        // Plain ASCII runs (most of a report) are copied as they are.
+        size_t run = i;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
+        if (run > i) {
+            out.append(utf8.data() + i, run - i);
+            i = run;
+            continue;
+        }
         char32_t cp = 0;
         const size_t len = decodeUtf8At(utf8, i, cp);
         if (len == 0) {  // a stray byte keeps its value
