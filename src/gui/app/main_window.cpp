@@ -133,9 +133,12 @@ QString MainWindow::startPage() const {
                    "cellpadding=3><tr><th>Cálculo</th><th>Como abrir</th></tr>";
     for (const auto& c : app::commandTable()) {
         if (c.action != Action::OpenWindow || c.hidden || !commandAvailable(c)) continue;
-        if (c.place != Place::PopupCalcular && c.place != Place::PopupFgts) continue;
         const char* how = c.place == Place::PopupCalcular ? "botão Calcular (botão direito)"
-                                                          : "botão FGTS";
+                          : c.place == Place::PopupFgts   ? "botão FGTS"
+                          : c.place == Place::MenuArquivosCalcular
+                              ? "botão Calcular (clique) ou Arquivos &gt; Calcular"
+                              : nullptr;
+        if (how == nullptr) continue;
         html += "<tr><td>" + esc(c.caption) + "</td><td>" + how + "</td></tr>";
     }
     html += "</table><h3>Tabelas instaladas</h3><table border=1 cellspacing=0 cellpadding=3>"

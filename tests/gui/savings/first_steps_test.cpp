@@ -194,6 +194,7 @@ private slots:
         const QString start = h.window->reportView()->toPlainText();
         QVERIFY2(start.contains("Bem-vindo ao Corvana"), qPrintable(start));
         QVERIFY(start.contains("Poupança Diária - com opções de configuração"));
+        QVERIFY(start.contains("URV") && start.contains("botão Calcular (clique)"));  // the URV row
         QVERIFY(start.contains("poupanca13.tab"));
         QVERIFY(start.contains("11/2026"));
         QVERIFY(start.contains("exemplo (não é índice oficial)"));
