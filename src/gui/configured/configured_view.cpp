@@ -54,10 +54,10 @@ ConfiguredView::ConfiguredView(app::App& app, configured::ConfiguredWizard& mode
     abrir->setToolTip("Abrir o Cálculo");
     auto* backup = button("SpeedButton18", "Abrir Backup", this);
     backup->setToolTip("Abrir o último cálculo realizado.");
-    auto* anterior = button("SpeedButton1", "Anterior", this);
-    auto* proximo = button("SpeedButton2", "Próximo", this);
-    finalizar_ = button("SpeedButton3", "Finalizar", this);
-    auto* fechar = button("SpeedButton4", "Fechar", this);
+    auto* anterior = button("SpeedButton1", "&Anterior", this);
+    auto* proximo = button("SpeedButton2", "&Próximo", this);
+    finalizar_ = button("SpeedButton3", "&Finalizar", this);
+    auto* fechar = button("SpeedButton4", "Fe&char", this);
     for (auto* b : {novo, abrir, backup}) bar->addWidget(b);
     bar->addStretch(1);
     for (auto* b : {anterior, proximo, finalizar_, fechar}) bar->addWidget(b);

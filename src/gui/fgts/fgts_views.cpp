@@ -294,10 +294,10 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
     }
 
     auto* bottom = new QHBoxLayout;
-    Anterior_ = button("Anterior", "Anterior");
-    Proximo_ = button("Proximo", "Próximo");
-    Bfim_ = button("Bfim", "Finalizar");
-    auto* fechar = button("Fechar", "Fechar");
+    Anterior_ = button("Anterior", "&Anterior");
+    Proximo_ = button("Proximo", "&Próximo");
+    Bfim_ = button("Bfim", "&Finalizar");
+    auto* fechar = button("Fechar", "Fe&char");
     bottom->addStretch();
     for (auto* b : {Anterior_, Proximo_, Bfim_, fechar}) bottom->addWidget(b);
     layout->addLayout(bottom);
@@ -389,7 +389,7 @@ ProgressiveInterestView::ProgressiveInterestView(app::App& app, fgts::TForm_FGTS
     auto* buttons = new QVBoxLayout;
     const std::pair<const char*, const char*> names[] = {
         {"Button1", "Novo"},      {"Button2", "Abrir"},  {"Button3", "Salvar"},
-        {"Button4", "Finalizar"}, {"Button5", "Fechar"}, {"Button6", "Repetir"}};
+        {"Button4", "&Finalizar"}, {"Button5", "Fe&char"}, {"Button6", "&Repetir"}};
     std::function<void()> handlers[] = {
         [this] { m_.Button1Click(); }, [this] { m_.Button2Click(); },
         [this] { m_.Button3Click(); }, [this] { m_.Button4Click(); },

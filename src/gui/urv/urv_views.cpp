@@ -141,10 +141,10 @@ UrvWizardView::UrvWizardView(app::App& app, urv::TFurv& model, QWidget* parent)
     auto* backup = button("BAbrirBackup", "Abrir Backup", this);
     backup->setToolTip("Abrir o último cálculo realizado.");
     auto* salvar = button("BSalvar", "Salvar", this);
-    anterior_ = button("SpeedButton1", "Anterior", this);
-    proximo_ = button("SpeedButton2", "Próximo", this);
-    finalizar_ = button("SpeedButton3", "Finalizar", this);
-    auto* fechar = button("SpeedButton4", "Fechar", this);
+    anterior_ = button("SpeedButton1", "&Anterior", this);
+    proximo_ = button("SpeedButton2", "&Próximo", this);
+    finalizar_ = button("SpeedButton3", "&Finalizar", this);
+    auto* fechar = button("SpeedButton4", "Fe&char", this);
     for (auto* b : {abrir, backup, salvar}) bar->addWidget(b);
     bar->addStretch(1);
     for (auto* b : {anterior_, proximo_, finalizar_, fechar}) bar->addWidget(b);
