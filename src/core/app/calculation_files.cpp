@@ -15,6 +15,17 @@ namespace fs = std::filesystem;
 
 const std::vector<CalculationFileKind>& calculationFileKinds() {
     static const std::vector<CalculationFileKind> kinds = {
+        // A window's own backup opens there, whatever its first line says ("Vers 1.2" of the
+        // URV or "Vers 1.7" of the revision would otherwise be taken for daily savings).
+        {"", "", false, "TForm7", "Poupança - configurado", "temp3.back"},
+        {"", "", false, "TForm_conftodos", "Poupança Configurada - com Plano Collor I e II",
+         "temp_4.back"},
+        {"", "", false, "TForm_conftodosII",
+         "Poupança Configurada - com Plano Collor I e II (01/1991)", "temp_5.back"},
+        {"", "", false, "TFormFGTS", "Expurgos do FGTS", "fgts.back"},
+        {"", "", false, "TForm_FGTS", "FGTS - Juros Progressivos", "temp_jfgts.back"},
+        {"", "", false, "TFFGTSdif", "Revisão TR X INPC ou IPCA-E", "temp_jfgtsdif.back"},
+        {"", "", false, "TFurv", "Calcular", "temp_urv.back"},
         // Only the São Paulo factor window writes "estados", whatever the file is called.
         {"", "estados", false, "TForm5", "Débitos Judiciais São Paulo"},
         {".e12", "", false, "TForm2", "Poupança Diária - com opções de configuração"},
@@ -56,7 +67,9 @@ std::string quoted(const fs::path& file) {
 
 const CalculationFileKind* kindOfCalculation(const fs::path& file, std::string_view firstLine) {
     const std::string ext = lower(file.extension().string());
+    const std::string name = lower(file.filename().string());
     for (const auto& k : calculationFileKinds()) {
+        if (!k.fileName.empty() && name != k.fileName) continue;
         if (!k.extension.empty() && ext != k.extension) continue;
         if (!k.firstLine.empty()) {
             const bool match = k.linePrefix ? firstLine.substr(0, k.firstLine.size()) == k.firstLine

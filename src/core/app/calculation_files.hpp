@@ -19,6 +19,7 @@ struct CalculationFileKind {
     bool linePrefix = false;     // `firstLine` only has to begin the line
     std::string_view window;     // the window that opens it ("TForm2")
     std::string_view command;    // caption of the command that opens that window
+    std::string_view fileName = {};  // the whole name, compared without case (a backup); empty: any
 };
 
 // The rows in the order they are tried; the first that matches decides.

@@ -98,13 +98,18 @@ void ConfiguredWizard::openLines(const std::vector<std::string>& lines) {
     });
 }
 
-void ConfiguredWizard::SpeedButton5Click() {
+void ConfiguredWizard::abrir(const std::optional<std::filesystem::path>& file) {
     page = 0;
     takeFocusOff();
-    const auto chosen = ctx_.ui->chooseOpenFile(variant_.fileFilter, variant_.defaultExt);
+    const auto chosen =
+        file ? file : ctx_.ui->chooseOpenFile(variant_.fileFilter, variant_.defaultExt);
     if (!chosen) return;
     openLines(toolkit::readLines(*chosen));
 }
+
+void ConfiguredWizard::SpeedButton5Click() { abrir(std::nullopt); }
+
+void ConfiguredWizard::abrirArquivo(const std::filesystem::path& file) { abrir(file); }
 
 void ConfiguredWizard::SpeedButton18Click() {
     page = 0;

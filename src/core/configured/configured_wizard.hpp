@@ -100,6 +100,9 @@ public:
     void SpeedButton4Click();     // "Fechar"
     void ToolbarButton971Click(); // "Novo"
     void SpeedButton5Click();     // "Abrir"
+    // "Abrir" with the file already chosen (a double-clicked calculation).
+    bool opensFiles() const override { return true; }
+    void abrirArquivo(const std::filesystem::path& file) override;
     void SpeedButton18Click();    // "Abrir Backup"
     void salvar();                // "Para Salvar o Cálculo Clique Aqui"
     void AjudaClick();            // the "Ajuda" buttons: "Fevereiro de 1989"
@@ -168,6 +171,7 @@ private:
     void derive(int monthIndex, char kind);
     void computeStep();
     void openLines(const std::vector<std::string>& lines);
+    void abrir(const std::optional<std::filesystem::path>& file);
 };
 
 }  // namespace corvana::configured

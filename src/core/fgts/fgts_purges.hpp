@@ -58,6 +58,8 @@ class TFormFGTS : public app::WindowModel, public FgtsPurgeState {
     void BfimClick();          // "Finalizar"
     void SpeedButton3Click();  // "Salvar o cálculo"
     void SabrirClick();        // "Abrir"
+    bool opensFiles() const override { return true; }
+    void abrirArquivo(const std::filesystem::path& file) override { abrir(file); }
     void SpeedButton8Click();  // "Abrir Backup"
     void NovoClick();          // "Novo"
 

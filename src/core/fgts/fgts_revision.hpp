@@ -92,6 +92,8 @@ class TFFGTSdif : public app::WindowModel, public RevisionState, public urv::Dai
     void SpeedButton4Click();  // "Fechar"
     void SalvarClick();        // "Salvar"
     void AbrirClick(const std::optional<std::filesystem::path>& file = std::nullopt);  // "Abrir"
+    bool opensFiles() const override { return true; }
+    void abrirArquivo(const std::filesystem::path& file) override { AbrirClick(file); }
     void AbrirBackupClick();  // "Abrir Backup"
     void RepetirClick();      // "Repetir"
     void DiarioClick();       // "Lançar valores diariamente"

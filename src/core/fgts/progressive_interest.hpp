@@ -34,6 +34,8 @@ class TForm_FGTS : public app::WindowModel, public ProgressiveInterestState {
 
     void Button1Click();  // "Novo"
     void Button2Click();  // "Abrir"
+    bool opensFiles() const override { return true; }
+    void abrirArquivo(const std::filesystem::path& file) override { abrir(file); }
     void Button3Click();  // "Salvar"
     void Button4Click();  // "Finalizar"
     void Button5Click();  // "Fechar"

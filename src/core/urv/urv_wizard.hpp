@@ -139,6 +139,8 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     void salvarx();  // writes the backup
     void Salvar();   // "Salvar": backup, then a copy under a chosen name
     void Abrir(const std::optional<std::filesystem::path>& file = std::nullopt);  // "Abrir"
+    bool opensFiles() const override { return true; }
+    void abrirArquivo(const std::filesystem::path& file) override { Abrir(file); }
     void AbrirBackup();                                                           // "Abrir Backup"
     std::vector<std::string> fileLines() const;
     // Reads a backup's lines (tag included) into the window; throws toolkit::Error with the

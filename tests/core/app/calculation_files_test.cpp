@@ -1,10 +1,17 @@
 // Which window a saved calculation opens in, and opening it there as its "Abrir" would.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/app/app.hpp"
 #include "core/app/calculation_files.hpp"
 #include "core/app/scripted_ui.hpp"
+#include "core/configured/configured_wizard.hpp"
+#include "core/fgts/fgts_purges.hpp"
+#include "core/fgts/fgts_revision.hpp"
+#include "core/fgts/progressive_interest.hpp"
 #include "core/savings/savings_wizard.hpp"
+#include "core/urv/urv_wizard.hpp"
 #include "test_support.hpp"
 
 using namespace corvana::app;
@@ -165,3 +172,91 @@ TEST(CalculationFiles, AFederalCourtFileOpensInTheFederalWindowWithItsTable) {
 }
 
 }  // namespace
+
+namespace calculators {
+
+// Every calculator's file, double-clicked: the right window, with what the file holds; the
+// window's own backup, copied under its name, opens in that window too.
+TEST(CalculationFiles, EveryCalculatorOpensItsFileAndItsBackup) {
+    using corvana::configured::ConfiguredWizard;
+    using corvana::fgts::TFFGTSdif;
+    using corvana::fgts::TForm_FGTS;
+    using corvana::fgts::TFormFGTS;
+    using corvana::urv::TFurv;
+    const struct {
+        fs::path data;
+        fs::path file;
+        const char* window;
+        const char* backup;
+        std::function<std::string(App&)> field;
+        const char* expected;
+    } cases[] = {
+        {kSample, kSample / ".." / "examples" / "exemplo-configurado.e20", "TForm7", "temp3.back",
+         [](App& a) { return a.modelAs<ConfiguredWizard>("TForm7")->Enome; },
+         "João & Maria <Silva>"},
+        {kCases / "configured" / "collor-abril-marco" / "data",
+         kCases / "configured" / "collor-abril-marco" / "calculo.ex20", "TForm_conftodos",
+         "temp_4.back", [](App& a) { return a.modelAs<ConfiguredWizard>("TForm_conftodos")->Enome; },
+         "Carlos"},
+        {kCases / "configured" / "collor-1991-dia-13" / "data",
+         kCases / "configured" / "collor-1991-dia-13" / "calculo.ex21", "TForm_conftodosII",
+         "temp_5.back",
+         [](App& a) { return a.modelAs<ConfiguredWizard>("TForm_conftodosII")->Enome; }, "Dora"},
+        {kCases / "fgts" / "saldo-seis-por-cento" / "data",
+         kCases / "fgts" / "saldo-seis-por-cento" / "calculo.fg", "TFormFGTS", "fgts.back",
+         [](App& a) { return a.modelAs<TFormFGTS>("TFormFGTS")->Edit1.at(0); },
+         "Saldo da conta - taxa de 6%"},
+        {kCases / "fgts" / "juros-ipc-ate-jul94" / "data",
+         kCases / "fgts" / "juros-ipc-ate-jul94" / "calculo.jfgts", "TForm_FGTS",
+         "temp_jfgts.back", [](App& a) { return a.modelAs<TForm_FGTS>("TForm_FGTS")->ComboBox1; },
+         "jul/94"},
+        {kCases / "fgts" / "inpc-1999" / "data", kCases / "fgts" / "inpc-1999" / "calculo.fgtsd",
+         "TFFGTSdif", "temp_jfgtsdif.back",
+         [](App& a) { return a.modelAs<TFFGTSdif>("TFFGTSdif")->ComboBox1; }, "10/12/2001"},
+        {kCases / "urv" / "art19-plain" / "data", kCases / "urv" / "art19-plain" / "calculo.urv",
+         "TFurv", "temp_urv.back", [](App& a) { return a.modelAs<TFurv>("TFurv")->Enov; },
+         "1.200.000,00"},
+    };
+    for (const auto& c : cases) {
+        for (const bool backup : {false, true}) {
+            Program p(c.data);
+            fs::path file = c.file;
+            if (backup) {
+                file = p.files / c.backup;
+                fs::copy_file(c.file, file);
+            }
+            EXPECT_EQ(openCalculation(*p.app, file), c.window) << file;
+            EXPECT_TRUE(p.ui.messages.empty()) << file << ": " << p.ui.messages.front();
+            ASSERT_FALSE(p.ui.windowsShown.empty()) << file;
+            EXPECT_EQ(p.ui.windowsShown.back(), c.window) << file;
+            EXPECT_EQ(c.field(*p.app), c.expected) << file;
+        }
+    }
+}
+
+// Opening by name leaves the window exactly as its "Abrir" button does with the same file.
+TEST(CalculationFiles, OpeningByNameIsTheWindowsAbrir) {
+    using corvana::fgts::TFFGTSdif;
+    using corvana::urv::TFurv;
+    const fs::path urv = kCases / "urv" / "art19-plain";
+    Program byName(urv / "data");
+    ASSERT_EQ(openCalculation(*byName.app, urv / "calculo.urv"), "TFurv");
+    Program byHand(urv / "data");
+    byHand.app->run(*openingCommand(*kindOfCalculation(urv / "calculo.urv")));
+    byHand.ui.openAnswers.push_back(urv / "calculo.urv");
+    byHand.app->modelAs<TFurv>("TFurv")->Abrir();
+    EXPECT_EQ(byName.app->modelAs<TFurv>("TFurv")->fileLines(),
+              byHand.app->modelAs<TFurv>("TFurv")->fileLines());
+    EXPECT_EQ(byName.app->context().indice, byHand.app->context().indice);
+
+    // A file the window refuses is refused with the window's own message.
+    Program refused(kCases / "fgts" / "inpc-1999" / "data");
+    const fs::path bad = refused.files / "outro.fgtsd";
+    writeBytes(bad, "Vers 9.9\r\n");
+    EXPECT_EQ(openCalculation(*refused.app, bad), "TFFGTSdif");
+    ASSERT_EQ(refused.ui.messages.size(), 1u);
+    EXPECT_EQ(refused.ui.messages[0],
+              "Este arquivo não é um cálculo das Diferenças do FGTS (Vers 1.3 a Vers 1.7)");
+}
+
+}  // namespace calculators
