@@ -28,7 +28,7 @@ class ConfiguredView : public QWidget {
     Q_OBJECT
 public:
     ConfiguredView(app::App& app, configured::ConfiguredWizard& model, QWidget* parent);
-    void refresh();
+    Q_INVOKABLE void refresh();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -30,7 +30,7 @@ class FgtsView : public QWidget {
     Q_OBJECT
   public:
     FgtsView(app::App& app, QWidget* parent) : QWidget(parent), app_(app) {}
-    virtual void refresh() = 0;
+    Q_INVOKABLE virtual void refresh() = 0;
 
   protected:
     void run(const std::function<void()>& handler);

@@ -36,7 +36,7 @@ class UrvWindow : public QWidget {
   public:
     UrvWindow(app::App& app, QWidget* parent);
     ~UrvWindow() override;
-    virtual void refresh() = 0;
+    Q_INVOKABLE virtual void refresh() = 0;
 
   protected:
     void run(const std::function<void()>& handler);

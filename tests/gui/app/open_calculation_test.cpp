@@ -1,4 +1,6 @@
 // A calculation given on the command line opens in its window, which shows what the file holds.
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
 
@@ -33,6 +35,26 @@ class OpenCalculationTest : public QObject {
             sawFilled = sawFilled || !cell.isEmpty();
         }
         QVERIFY(sawFilled);
+    }
+
+    // The URV and FGTS windows show the file's own values on screen once it is opened.
+    void opensTheUrvAndFgtsWindowsFilledFromTheFile() {
+        const std::filesystem::path cases = CORVANA_TEST_DATA;
+        testing::SavingsGuiHarness h;
+        QVERIFY(h.window->startUp());
+        h.window->openCalculation(cases / "urv" / "art19-plain" / "calculo.urv");
+        QVERIFY2(h.script.messages.empty(), h.script.messages.empty() ? "" : h.script.messages[0].c_str());
+        QTRY_VERIFY(h.view("TFurv")->isVisible());
+        auto* enov = h.in<QLineEdit>("TFurv", "Enov");
+        QVERIFY(enov != nullptr);
+        QCOMPARE(enov->text(), QString("1.200.000,00"));
+
+        h.window->openCalculation(cases / "fgts" / "saldo-seis-por-cento" / "calculo.fg");
+        QVERIFY2(h.script.messages.empty(), h.script.messages.empty() ? "" : h.script.messages[0].c_str());
+        QTRY_VERIFY(h.view("TFormFGTS")->isVisible());
+        auto* header = h.in<QPlainTextEdit>("TFormFGTS", "Edit1");
+        QVERIFY(header != nullptr);
+        QCOMPARE(header->toPlainText(), QString("Saldo da conta - taxa de 6%"));
     }
 
     void aFileNoWindowOpensIsAMessage() {
