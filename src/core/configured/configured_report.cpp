@@ -1,6 +1,7 @@
 // The configured-savings report: account data, statement table, month table, final figures.
 #include <functional>
 
+#include "core/tables/provenance.hpp"
 #include "core/configured/configured_wizard.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
@@ -136,6 +137,7 @@ std::vector<std::string> ConfiguredWizard::reportLines() {
     else if (Chonorarios && Rhonvalor)
         add("<p align=\"center\"><b>Valor dos Honorários = " + f.H + "</b></p>");
     add("</body></html>");
+    tables::addSourcesLine(re, ctx_.meudir, {variant_.tableFile});
     return re;
 }
 

@@ -1,5 +1,6 @@
 // The FGTS revision report "jfgtsdif.html": head lines, daily entries, the revision table, the
 // amount owed, interest, fees and total.
+#include "core/tables/provenance.hpp"
 #include "core/fgts/fgts_revision.hpp"
 #include "core/toolkit/html_text.hpp"
 #include "core/urv/report_styles.hpp"
@@ -147,6 +148,13 @@ std::vector<std::string> TFFGTSdif::reportLines() const {
         re.push_back("<BR><B>Valores da diferença expresso em Reais (colunas l, m e o)</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
+    // The tables the grid came from (a grid read from a saved file names none).
+    if (tables == RevisionTables::InpcJan1999)
+        tables::addSourcesLine(re, ctx_.meudir, {"fgtsdifz.tab", "fgtsdifx.tab"});
+    else if (tables == RevisionTables::InpcFeb1991)
+        tables::addSourcesLine(re, ctx_.meudir, {"fgtsdifj.tab", "fgtsdifxj.tab"});
+    else if (tables == RevisionTables::IpcaE)
+        tables::addSourcesLine(re, ctx_.meudir, {"ipcaez.tab"});
     return re;
 }
 

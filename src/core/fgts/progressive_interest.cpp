@@ -1,4 +1,5 @@
 // "Cálculo de Diferenças dos Juros Progressivos no FGTS": recalc, "Repetir", report and files.
+#include "core/tables/provenance.hpp"
 #include "core/fgts/progressive_interest.hpp"
 
 #include "core/toolkit/comma_text.hpp"
@@ -151,6 +152,7 @@ std::vector<std::string> TForm_FGTS::reportPieces() const {
           "<BR><B>ago/93:</B> ÷ 1000</BR>", "<BR><B>jul/94:</B> ÷ 2750</BR>", "<p>&nbsp;</p>",
           "</body></html>"})
         re.push_back(piece);
+    tables::addSourcesLine(re, ctx_.meudir, {"fgtsjuros.tab"});
     return re;
 }
 

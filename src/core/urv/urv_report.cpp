@@ -1,5 +1,6 @@
 // The URV report "urvdif.html": conversion summary, July 1994 note, daily entries, the
 // difference table, the amount owed, interest, fees and total.
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/html_text.hpp"
 #include "core/urv/urv_wizard.hpp"
 
@@ -165,6 +166,7 @@ std::vector<std::string> TFurv::reportLines() {
                  "</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
+    tables::addSourcesLine(re, ctx_.meudir, {CB1 + ".tab", "urvtab.tab"});
     St.setColCount(8);
     surv.setColCount(8);
     return re;
