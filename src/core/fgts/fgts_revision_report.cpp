@@ -14,25 +14,9 @@ using toolkit::StringGrid;
 using urv::money;
 using urv::N;
 
+using namespace urv::report_html;
+
 namespace {
-
-std::string headCell(const std::string& t) {
-    return "<td><div align=Right><b>" + htmlText(t) + "</b></div></td>";
-}
-std::string bodyCell(const std::string& t) {
-    return "<td><div align=Right>" + htmlText(t) + "</div></td>";
-}
-
-std::string gridRow(const StringGrid& g, int r, bool header) {
-    std::string s = "<tr>\r\n";
-    for (int c = 0; c < g.colCount(); ++c)
-        s += header ? headCell(g.cell(c, r)) : bodyCell(g.cell(c, r));
-    return s;
-}
-
-std::string H(const std::string& x) {
-    return "<tr><td><div align=Justify><p><b>" + x + "</b></p></div></td></tr>";
-}
 
 // "dd/mm/yyyy" shown as "mm/yyyy".
 std::string monthText(const std::string& date) {

@@ -1,6 +1,8 @@
 // The 68 style lines of the report style block.
 #include "core/urv/report_styles.hpp"
 
+#include "core/toolkit/html_text.hpp"
+
 namespace corvana::urv {
 
 void TFcab::cab(const std::string& S) {
@@ -78,5 +80,25 @@ void TFcab::cab(const std::string& S) {
         "</style>",
     };
 }
+
+namespace report_html {
+
+std::string headCell(const std::string& t) {
+    return "<td><div align=Right><b>" + toolkit::htmlText(t) + "</b></div></td>";
+}
+std::string bodyCell(const std::string& t) {
+    return "<td><div align=Right>" + toolkit::htmlText(t) + "</div></td>";
+}
+std::string gridRow(const toolkit::StringGrid& g, int r, bool header) {
+    std::string s = "<tr>\r\n";
+    for (int c = 0; c < g.colCount(); ++c)
+        s += header ? headCell(g.cell(c, r)) : bodyCell(g.cell(c, r));
+    return s;
+}
+std::string H(const std::string& x) {
+    return "<tr><td><div align=Justify><p><b>" + x + "</b></p></div></td></tr>";
+}
+
+}  // namespace report_html
 
 }  // namespace corvana::urv

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/window_model.hpp"
+#include "core/toolkit/string_grid.hpp"
 
 namespace corvana::urv {
 
@@ -24,5 +25,15 @@ class TFcab : public app::WindowModel {
   private:
     std::vector<std::string> lines_;
 };
+
+// Cells and rows of the tables in the reports that use this style block; cell texts are escaped.
+namespace report_html {
+std::string headCell(const std::string& text);  // a bold, right-aligned cell
+std::string bodyCell(const std::string& text);  // a right-aligned cell
+// "<tr>" and the row's cells (bold when `header`); the caller closes the row.
+std::string gridRow(const toolkit::StringGrid& g, int row, bool header);
+// A bold justified paragraph in a one-cell row (the caller's markup, not escaped).
+std::string H(const std::string& markup);
+}  // namespace report_html
 
 }  // namespace corvana::urv

@@ -2,6 +2,7 @@
 // difference table, the amount owed, interest, fees and total.
 #include "core/tables/provenance.hpp"
 #include "core/toolkit/html_text.hpp"
+#include "core/urv/report_styles.hpp"
 #include "core/urv/urv_wizard.hpp"
 
 namespace corvana::urv {
@@ -9,25 +10,9 @@ namespace corvana::urv {
 using toolkit::htmlText;
 using toolkit::StringGrid;
 
+using namespace urv::report_html;
+
 namespace {
-
-std::string headCell(const std::string& t) {
-    return "<td><div align=Right><b>" + htmlText(t) + "</b></div></td>";
-}
-std::string bodyCell(const std::string& t) {
-    return "<td><div align=Right>" + htmlText(t) + "</div></td>";
-}
-
-std::string gridRow(const StringGrid& g, int r, bool header) {
-    std::string s = "<tr>\r\n";
-    for (int c = 0; c < g.colCount(); ++c)
-        s += header ? headCell(g.cell(c, r)) : bodyCell(g.cell(c, r));
-    return s;
-}
-
-std::string H(const std::string& x) {
-    return "<tr><td><div align=Justify><p><b>" + x + "</b></p></div></td></tr>";
-}
 std::string center(const std::string& x) {
     return "<tr><td><div align=Center><p><b>" + x + "</b></p></div></td></tr>";
 }
