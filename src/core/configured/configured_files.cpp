@@ -20,7 +20,6 @@ const char* const kCollor[] = {"Ejsijurosabril90", "Ejsisegabril90", "Ejsijurosm
                                "ESAmarco90",       "ESAfev91",       "ESPabril90",
                                "ESPmarco91"};
 
-const char* flag(bool on) { return on ? "true" : "false"; }
 bool regularFile(const std::filesystem::path& p) {
     std::error_code ec;
     return std::filesystem::is_regular_file(p, ec);
@@ -30,8 +29,8 @@ bool regularFile(const std::filesystem::path& p) {
 std::vector<std::string> ConfiguredWizard::fileLines() const {
     auto& self = const_cast<ConfiguredWizard&>(*this);
     std::vector<std::string> re = {kTag,  Enome,     Ebanco,     Eagencia,      Econta,
-                                   Edia,  Dateate,   flag(Rjsi), flag(Rjcm),    flag(Rsaldoant),
-                                   flag(Rsaldopost), flag(Cjc),  flag(Cjm),     flag(Chonorarios)};
+                                   Edia,  Dateate,   toolkit::flagText(Rjsi), toolkit::flagText(Rjcm),    toolkit::flagText(Rsaldoant),
+                                   toolkit::flagText(Rsaldopost), toolkit::flagText(Cjc),  toolkit::flagText(Cjm),     toolkit::flagText(Chonorarios)};
     auto addField = [&](const char* name) { re.push_back(*self.field(name)); };
     for (const char* n : kJsi) addField(n);
     for (const char* n : kJcm) addField(n);
@@ -40,8 +39,8 @@ std::vector<std::string> ConfiguredWizard::fileLines() const {
     for (const std::string* t : {&Datejurcompinicial, &Datejurcompfinal, &Ejurcomp,
                                  &Datejurmorinicial, &Datejurmorfinal, &Ejurmor})
         re.push_back(*t);
-    re.push_back(flag(Rhonporcentagem));
-    re.push_back(flag(Rhonvalor));
+    re.push_back(toolkit::flagText(Rhonporcentagem));
+    re.push_back(toolkit::flagText(Rhonvalor));
     re.push_back(Ehonvalor);
     if (self.field(kCollor[0]) != nullptr)
         for (const char* n : kCollor) addField(n);

@@ -13,10 +13,6 @@ const char* const TFormFGTS::kFilterSave = "Corvana (*.fg)|*.fg";
 
 namespace {
 
-const char* flag(bool on) {
-    return on ? "true" : "false";
-}
-
 }  // namespace
 
 // ---- report ----------------------------------------------------------------------------
@@ -92,20 +88,20 @@ std::vector<std::string> TFormFGTS::fileLines() const {
     l.push_back(std::to_string(Edit1.size()));
     for (const auto& line : Edit1) l.push_back(line);
     l.push_back(Dataini);
-    l.push_back(flag(Cjuros));
-    l.push_back(flag(Chonorarios));
-    l.push_back(flag(Ccustas));
+    l.push_back(toolkit::flagText(Cjuros));
+    l.push_back(toolkit::flagText(Chonorarios));
+    l.push_back(toolkit::flagText(Ccustas));
     l.push_back(Datajuros);
     l.push_back(Txjur);
     l.push_back(hono);
     l.push_back(cust);
-    l.push_back(flag(Cverao));
+    l.push_back(toolkit::flagText(Cverao));
     l.push_back(JCsaldos);
-    l.push_back(flag(Ccollor));
+    l.push_back(toolkit::flagText(Ccollor));
     l.push_back(JCollor);
-    l.push_back(flag(JR3));
-    l.push_back(flag(JR6));
-    l.push_back(flag(Rsaldo));
+    l.push_back(toolkit::flagText(JR3));
+    l.push_back(toolkit::flagText(JR6));
+    l.push_back(toolkit::flagText(Rsaldo));
     return l;
 }
 

@@ -16,16 +16,6 @@ using toolkit::StringGrid;
 
 namespace {
 
-const char* flag(bool on) {
-    return on ? "true" : "false";
-}
-
-// Every row, the header row 0 included, after its row count.
-void addGrid(std::vector<std::string>& lines, const StringGrid& g) {
-    lines.push_back(std::to_string(g.rowCount()));
-    for (int r = 0; r < g.rowCount(); ++r) lines.push_back(toolkit::rowToCommaText(g, r));
-}
-
 // A row count (its fraction cut off), then exactly that many rows from row 0. A count that is
 // not a number, or rows missing from the file, refuse the file.
 void readRows(toolkit::LayoutReader& in, const std::vector<std::string>& lines, StringGrid& g) {
@@ -59,21 +49,21 @@ std::vector<std::string> TFFGTSdif::fileLines() const {
     lines.push_back(dtacitacao);
     lines.push_back(Eq);
     lines.push_back(Ctaxa);
-    lines.push_back(flag(C2002));
-    lines.push_back(flag(Jurmen));
-    lines.push_back(flag(Caplijur));
+    lines.push_back(toolkit::flagText(C2002));
+    lines.push_back(toolkit::flagText(Jurmen));
+    lines.push_back(toolkit::flagText(Caplijur));
     lines.push_back(Ehono);
-    lines.push_back(flag(Chono));
-    addGrid(lines, sfgts);
+    lines.push_back(toolkit::flagText(Chono));
+    toolkit::addWholeGrid(lines, sfgts);
     if (manual_ != nullptr) {
-        addGrid(lines, manual_->sdia);
-        lines.push_back(flag(manual_->Cexibirdemo));
+        toolkit::addWholeGrid(lines, manual_->sdia);
+        lines.push_back(toolkit::flagText(manual_->Cexibirdemo));
     } else {
-        addGrid(lines, StringGrid(4, 1));
+        toolkit::addWholeGrid(lines, StringGrid(4, 1));
         lines.push_back("false");
     }
-    lines.push_back(flag(RJan));
-    lines.push_back(flag(Rfev));
+    lines.push_back(toolkit::flagText(RJan));
+    lines.push_back(toolkit::flagText(Rfev));
     return lines;
 }
 

@@ -16,8 +16,6 @@ using toolkit::StringGrid;
 
 namespace {
 
-const char* flag(bool on) { return on ? "true" : "false"; }
-
 void addGrid(std::vector<std::string>& lines, const StringGrid& g) {
     lines.push_back(std::to_string(g.rowCount()));
     for (int r = 1; r < g.rowCount(); ++r) lines.push_back(toolkit::rowToCommaText(g, r));
@@ -34,27 +32,27 @@ std::vector<std::string> SavingsWizard::fileLines() const {
     std::vector<std::string> lines;
     lines.push_back(variant_.versionTag);
     lines.push_back(std::to_string(CPlanos.count()));
-    for (const auto& item : CPlanos.items) lines.push_back(flag(item.checked));
+    for (const auto& item : CPlanos.items) lines.push_back(toolkit::flagText(item.checked));
     addGrid(lines, SPlanos);
     addGrid(lines, SSaldo);
     addGrid(lines, SBase);
     if (variant_.storesInterestModes) {
-        lines.push_back(flag(Rcomposto));
-        lines.push_back(flag(Rsimples));
-        lines.push_back(flag(Rmes));
+        lines.push_back(toolkit::flagText(Rcomposto));
+        lines.push_back(toolkit::flagText(Rsimples));
+        lines.push_back(toolkit::flagText(Rmes));
     } else {
         lines.push_back("false");  // compound interest: hidden, always off
         lines.push_back("true");   // simple interest: hidden, always on
         lines.push_back("false");  // month-by-month interest mode: hidden, always off
     }
-    lines.push_back(flag(Cprorata));
+    lines.push_back(toolkit::flagText(Cprorata));
     addGrid(lines, STJuros);
     if (variant_.storesAmortisation) addGrid(lines, amortizacao);
-    lines.push_back(flag(RComjuros));
+    lines.push_back(toolkit::flagText(RComjuros));
     addGrid(lines, Jmes);
     if (variant_.savesBasisFlags) {
-        lines.push_back(flag(Rtr));
-        lines.push_back(flag(Rpoup));
+        lines.push_back(toolkit::flagText(Rtr));
+        lines.push_back(toolkit::flagText(Rpoup));
     }
     return lines;
 }

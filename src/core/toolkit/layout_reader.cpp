@@ -41,4 +41,9 @@ Error LayoutReader::damaged() {
     return Error("O arquivo não é um cálculo válido: a leitura foi interrompida");
 }
 
+void addWholeGrid(std::vector<std::string>& lines, const StringGrid& g) {
+    lines.push_back(std::to_string(g.rowCount()));
+    for (int r = 0; r < g.rowCount(); ++r) lines.push_back(rowToCommaText(g, r));
+}
+
 }  // namespace corvana::toolkit

@@ -11,7 +11,7 @@
 namespace corvana::toolkit {
 
 class LayoutReader {
-public:
+  public:
     explicit LayoutReader(const std::vector<std::string>& lines) : lines_(lines) {}
 
     // The next line; throws damaged() when the file has ended.
@@ -32,9 +32,17 @@ public:
     // "O arquivo não é um cálculo válido: a leitura foi interrompida"
     static Error damaged();
 
-private:
+  private:
     const std::vector<std::string>& lines_;
     size_t pos_ = 0;
 };
+
+// The writing side of the same layouts.
+// A flag line: "true" or "false".
+inline const char* flagText(bool on) {
+    return on ? "true" : "false";
+}
+// A grid block stored whole: the row count, then every row, the header row 0 included.
+void addWholeGrid(std::vector<std::string>& lines, const StringGrid& g);
 
 }  // namespace corvana::toolkit

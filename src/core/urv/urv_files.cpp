@@ -13,16 +13,6 @@ using toolkit::StringGrid;
 
 namespace {
 
-const char* flag(bool on) {
-    return on ? "true" : "false";
-}
-
-// A grid stored whole: its row count, then every row, the header row included.
-void addGrid(std::vector<std::string>& lines, const StringGrid& g) {
-    lines.push_back(std::to_string(g.rowCount()));
-    for (int r = 0; r < g.rowCount(); ++r) lines.push_back(toolkit::rowToCommaText(g, r));
-}
-
 // Reads a grid stored whole into `g`, which keeps at least `minCols` columns.
 void readGrid(toolkit::LayoutReader& in, size_t total, StringGrid& g, int minCols) {
     const int rows = in.nextCount(1);
@@ -51,30 +41,30 @@ std::vector<std::string> TFurv::fileLines() const {
     l.push_back(toolkit::toCommaText(Memo1));
     for (const auto* s : {&dtacitacao, &Eq, &Enov93, &Edez93, &Ejan94, &Efev94, &Eprescricao})
         l.push_back(*s);
-    l.push_back(flag(Cprescricao));
-    l.push_back(flag(C2002));
-    l.push_back(flag(Jurmen));
-    l.push_back(flag(Caplijur));
+    l.push_back(toolkit::flagText(Cprescricao));
+    l.push_back(toolkit::flagText(C2002));
+    l.push_back(toolkit::flagText(Jurmen));
+    l.push_back(toolkit::flagText(Caplijur));
     l.push_back(Ehono);
-    l.push_back(flag(Chono));
-    addGrid(l, svalores);
+    l.push_back(toolkit::flagText(Chono));
+    toolkit::addWholeGrid(l, svalores);
     if (manual_ != nullptr) {
-        addGrid(l, manual_->sdia);
-        l.push_back(flag(manual_->Cexibirdemo));
+        toolkit::addWholeGrid(l, manual_->sdia);
+        l.push_back(toolkit::flagText(manual_->Cexibirdemo));
     } else {
-        addGrid(l, StringGrid(3, 2));
+        toolkit::addWholeGrid(l, StringGrid(3, 2));
         l.push_back("false");
     }
     l.push_back(CB1);
-    l.push_back(flag(R22));
-    l.push_back(flag(R19));
-    l.push_back(flag(CEscolher));
+    l.push_back(toolkit::flagText(R22));
+    l.push_back(toolkit::flagText(R19));
+    l.push_back(toolkit::flagText(CEscolher));
     l.push_back(Combourv);
     l.push_back(Curv);
     l.push_back(Combourvx);
     l.push_back(Curvx);
     l.push_back(Eerroneo);
-    l.push_back(flag(C22dtpag));
+    l.push_back(toolkit::flagText(C22dtpag));
     return l;
 }
 
