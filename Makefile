@@ -43,7 +43,7 @@ fuzz: deps
 	  echo "== $$n"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-corpus/$$n \
 	    $$( [ -d fuzz/corpus/$$n ] && echo fuzz/corpus/$$n ) || exit 1; done
 
-# The official tables of data/sample, rebuilt from data/oficial by the converter.
+# The official tables of data/tabelas, rebuilt from data/oficial by the converter.
 tabelas: build-release
 	@bash tools/build-tables.sh $(REL_DIR)/src/cli/corvana-cli
 

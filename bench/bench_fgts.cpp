@@ -29,7 +29,7 @@ struct FgtsFolder {
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         for (const char* t : {"fgts.tab", "fgtsmes3.tab", "fgtsmes6.tab", "fgtsjuros.tab"})
-            std::filesystem::copy_file(kSource / "data" / "sample" / t, dir / t);
+            std::filesystem::copy_file(kSource / "data" / "tabelas" / t, dir / t);
         const auto cases = kSource / "tests" / "data" / "fgts";
         auto fg = toolkit::readLines(cases / "saldo-seis-por-cento" / "calculo.fg");
         fg[2] = "30/06/2024";  // every month of the table

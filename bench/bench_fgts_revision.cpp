@@ -14,7 +14,7 @@
 #include <memory>
 
 #ifndef CORVANA_SAMPLE_DIR
-#define CORVANA_SAMPLE_DIR "data/sample"
+#define CORVANA_SAMPLE_DIR "data/tabelas"
 #endif
 
 using namespace corvana;

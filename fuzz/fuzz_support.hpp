@@ -1,5 +1,5 @@
 // Shared by the fuzz targets that drive the whole program: a private data folder filled from
-// the bundled sample folder, and the calculator windows by their command-line names.
+// the bundled data folder, and the calculator windows by their command-line names.
 #pragma once
 
 #include <unistd.h>
@@ -13,7 +13,7 @@
 namespace corvana::fuzzing {
 
 // A data folder of this process (in memory when /dev/shm exists), holding a fresh copy of the
-// sample data folder; `reset` copies the sample files over it again.
+// bundled data folder; `reset` copies its files over it again.
 inline std::filesystem::path dataFolder(bool reset = false) {
     namespace fs = std::filesystem;
     static const fs::path folder = [] {
@@ -24,7 +24,7 @@ inline std::filesystem::path dataFolder(bool reset = false) {
     if (!made || reset) {
         fs::remove_all(folder);
         fs::create_directories(folder);
-        for (const auto& e : fs::directory_iterator(CORVANA_SOURCE_DIR "/data/sample"))
+        for (const auto& e : fs::directory_iterator(CORVANA_SOURCE_DIR "/data/tabelas"))
             if (e.is_regular_file()) fs::copy_file(e.path(), folder / e.path().filename());
         made = true;
     }

@@ -1,6 +1,6 @@
 # The shared files of an installation, the desktop integration and the Debian package
 # (`make package`, or `cpack -G DEB` in a build folder).
-install(DIRECTORY "${CMAKE_SOURCE_DIR}/data/sample/" DESTINATION "${CORVANA_SHARE_DIR}/tabelas")
+install(DIRECTORY "${CMAKE_SOURCE_DIR}/data/tabelas/" DESTINATION "${CORVANA_SHARE_DIR}/tabelas")
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/data/examples/" DESTINATION "${CORVANA_SHARE_DIR}/exemplos")
 if(NOT WIN32)
   install(FILES "${CMAKE_SOURCE_DIR}/packaging/corvana.desktop" DESTINATION share/applications)

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Rebuilds the official tables of the bundled data folder (data/sample) from the series of
+# Rebuilds the official tables of the bundled data folder (data/tabelas) from the series of
 # data/oficial with the converter of corvana-cli; the same inputs always give the same bytes.
 # Usage: tools/build-tables.sh [CORVANA_CLI]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-$root/build/release/src/cli/corvana-cli}
 src=$root/data/oficial
-out=$root/data/sample
+out=$root/data/tabelas
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -13,7 +13,7 @@ import sys
 
 ROOT = Path(__file__).resolve().parent.parent
 OFFICIAL = ROOT / "data" / "oficial"
-OUT = ROOT / "data" / "sample"
+OUT = ROOT / "data" / "tabelas"
 NAMES = ["JAN", "FEV", "MAR", "ABR", "MAI", "JUN", "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"]
 HEADER = ["Mês", "Índice", "Valor", "Índice creditado", "Valor creditado", "Diferença",
           "Saldo da diferença", "Moeda"]

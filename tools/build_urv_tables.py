@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Builds the URV calculator's tables of data/sample from the series in data/oficial.
+"""Builds the URV calculator's tables of data/tabelas from the series in data/oficial.
 
-Official (copied unchanged into data/oficial, sources in data/sample/LEIA-ME.txt):
+Official (copied unchanged into data/oficial, sources in data/tabelas/LEIA-ME.txt):
   Justiça Federal - Ações Condenatórias em Geral.tab and jfcg.tab: monthly variation of the
       federal "condenatórias em geral" table (fraction) times 100, rounded to 6 decimals;
   INPC IBGE.tab: INPC % a month; IPCA-E.tab: IPCA-15 % a month (monthly IPCA-E = IPCA-15);
@@ -18,7 +18,7 @@ from decimal import Decimal, ROUND_HALF_UP
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OFF = ROOT / "data" / "oficial"
-OUT = ROOT / "data" / "sample"
+OUT = ROOT / "data" / "tabelas"
 
 JUNE = ["1.908,68", "1.942,11", "1.942,11", "1.976,13", "1.976,13", "1.976,13", "2.010,74", "2.046,38",
         "2.082,65", "2.119,80", "2.157,78", "2.157,78", "2.157,78", "2.196,55", "2.236,02", "2.276,91",

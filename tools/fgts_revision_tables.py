@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Builds the tables of the FGTS index revision (TR x INPC or IPCA-E) in data/sample from the
+"""Builds the tables of the FGTS index revision (TR x INPC or IPCA-E) in data/tabelas from the
 official monthly series kept in data/oficial.
 
 One row per JAM credit: column 0 the credit date (day 10 of the credit month M), column 1 the
@@ -19,7 +19,7 @@ from decimal import Decimal, ROUND_DOWN
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OFFICIAL = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "data", "oficial")
-TARGET = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "data", "sample")
+TARGET = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "data", "tabelas")
 
 RATE = "0,2466"  # 3% a year as a monthly rate, four decimals
 

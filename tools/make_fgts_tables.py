@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Builds the FGTS tables of data/sample from the official series in data/oficial.
+"""Builds the FGTS tables of data/tabelas from the official series in data/oficial.
 
 fgts.tab       month, TR of the month before (%), JAM 3% and 6% of the month (%), origin of
                each, JAM index 3% and 6% (currency changes built in), currency
@@ -15,7 +15,7 @@ from pathlib import Path
 getcontext().prec = 40
 ROOT = Path(__file__).resolve().parent.parent
 OFFICIAL = ROOT / "data" / "oficial"
-SAMPLE = ROOT / "data" / "sample"
+SAMPLE = ROOT / "data" / "tabelas"
 
 R3 = Decimal("1.0024662698")   # 3% a.a. capitalised monthly
 R6 = Decimal("1.004867551")    # 6% a.a. capitalised monthly

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# `make run`: starts the program on the bundled sample data folder.
+# `make run`: starts the program on the bundled data folder.
 set -euo pipefail
 build=${1:-build/release}
 root=$(cd "$(dirname "$0")/.." && pwd)
-data="$root/data/sample"
+data="$root/data/tabelas"
 if [ "${2:-}" = "--build" ]; then
   # Only the three programs, with the compiler's output kept in a log: a second run finds
   # nothing to rebuild and starts in seconds.
@@ -40,7 +40,7 @@ echo "Tabelas de exemplo em $data:"
 for t in "$data"/*.tab; do
   [ -e "$t" ] && "$build/src/cli/corvana-cli" tabela "$t"
 done
-# The example calculations are replayed on a copy of the sample data folder, so the
+# The example calculations are replayed on a copy of the bundled data folder, so the
 # bundled folder keeps no reports or backups.
 work="$(cd "$build" && pwd)/dados-exemplo"
 rm -rf "$work"

@@ -8,7 +8,7 @@
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/text_file.hpp"
 
-// The sample data folder of the source tree, for programs run from their build folder.
+// The bundled data folder of the source tree, for programs run from their build folder.
 #ifndef CORVANA_SOURCE_TABLES
 #define CORVANA_SOURCE_TABLES ""
 #endif

@@ -1,4 +1,4 @@
-// The whole program on a copy of the sample data folder, for driving savings windows by their
+// The whole program on a copy of the bundled data folder, for driving savings windows by their
 // widgets: the main window, every registered view, and a scripted Ui behind the Qt one.
 #pragma once
 
