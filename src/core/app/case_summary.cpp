@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <chrono>
 
 #include "core/app/app.hpp"
+#include "core/app/calculation_files.hpp"
 #include "core/app/scripted_ui.hpp"
 #include "core/toolkit/error.hpp"
+#include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
 #include "core/toolkit/text_file.hpp"
 
@@ -16,18 +19,6 @@ namespace corvana::app {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Extension or first line → window. First-line rules come first.
-struct Opener {
-    const char* firstLine;  // null: any
-    const char* extension;  // lower case, null: any
-    const char* window;
-};
-const Opener kOpeners[] = {
-    {"estados", nullptr, "TForm5"},  // São Paulo factors (saved as .e12)
-    {nullptr, ".ejf", "TForm_jf"},   // federal court
-    {nullptr, ".e12", "TForm2"},     // daily savings ("Abrir" of the savings window)
-};
 
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -67,18 +58,29 @@ const RecomputeRegistry& registry() {
     return r;
 }
 
-// The "Calcular" pop-up command that opens `window` (the first, for the state-court window).
-const Command* commandOf(const std::string& window) {
-    for (const auto& c : commandTable())
-        if (c.place == Place::PopupCalcular && c.window == window) return &c;
-    return nullptr;
-}
-
 toolkit::Real amount(const std::string& text) {
     const size_t digit = text.find_first_of("-0123456789");
     if (digit == std::string::npos)
         throw toolkit::ConversionError("'" + text + "' não é um número válido");
     return toolkit::RemovePonto(toolkit::RemovePontoVariant::Strict, text.substr(digit));
+}
+
+// The month of the last row of a table whose months are labels ("MAR/26", "dez/99"); empty when
+// it has none.
+std::string lastLabelOf(const fs::path& table) {
+    std::error_code ec;
+    if (!fs::is_regular_file(table, ec)) return {};
+    toolkit::StringGrid g(1, 0);
+    try {
+        toolkit::LoadFromFile(table, g);
+    } catch (const toolkit::Error&) {
+        return {};
+    }
+    for (int r = g.rowCount() - 1; r >= 1; --r) {
+        const std::string month = monthOfLabel(g.cell(0, r));
+        if (month != g.cell(0, r)) return month;
+    }
+    return {};
 }
 
 }  // namespace
@@ -92,20 +94,13 @@ const Recompute* RecomputeRegistry::find(const std::string& window) const {
     return it == families_.end() ? nullptr : &it->second;
 }
 
-std::string windowForFile(const fs::path& file, const std::string& firstLine) {
-    const std::string ext = lower(file.extension().string());
-    for (const auto& o : kOpeners) {
-        if (o.firstLine != nullptr && firstLine != o.firstLine) continue;
-        if (o.extension != nullptr && ext != o.extension) continue;
-        return o.window;
-    }
-    return {};
-}
-
 bool isCalculationFile(const fs::path& file) {
     const std::string ext = lower(file.extension().string());
-    for (const auto& o : kOpeners)
-        if (o.extension != nullptr && ext == o.extension) return true;
+    const std::string name = lower(file.filename().string());
+    for (const auto& k : calculationFileKinds()) {
+        if (!k.extension.empty() && ext == k.extension) return true;
+        if (!k.fileName.empty() && name == k.fileName) return true;
+    }
     return false;
 }
 
@@ -117,13 +112,53 @@ const Command* commandForWindowName(const std::string& name) {
         {"tjpre", "Débitos Judiciais PR (mês a mês - não expurgada)"},
         {"jf", "Justiça Federal"},
         {"sp", "Débitos Judiciais São Paulo"},
+        {"conf", "Poupança - configurado"},
+        {"conftodos", "Poupança Configurada - com Plano Collor I e II"},
+        {"conftodosII", "Poupança Configurada - com Plano Collor I e II (01/1991)"},
+        {"urv", "Calcular"},
+        {"fgts", "Expurgos do FGTS"},
+        {"juros", "FGTS - Juros Progressivos"},
+        {"revisao", "Revisão TR X INPC ou IPCA-E"},
     };
     for (const auto& [key, caption] : kWindows) {
         if (name != key) continue;
-        for (const auto& c : commandTable())
-            if (c.place == Place::PopupCalcular && c.caption == caption) return &c;
+        // The entry the user sees (a pop-up menu or a button) before the hidden menu ones.
+        const Command* hidden = nullptr;
+        for (const auto& c : commandTable()) {
+            if (c.action != Action::OpenWindow || c.window.empty() || c.caption != caption) continue;
+            if (!c.hidden) return &c;
+            if (hidden == nullptr) hidden = &c;
+        }
+        return hidden;
     }
     return nullptr;
+}
+
+void summaryStopped(const ScriptedUi& ui, CaseSummary& summary) {
+    summary.message = ui.messages.empty() ? std::string("O cálculo não chegou ao fim.")
+                                          : ui.messages.back();
+}
+
+std::string monthOfDate(const std::string& date) {
+    if (date.size() == 10 && date[2] == '/' && date[5] == '/') return date.substr(3);
+    return date;
+}
+
+std::string monthOfLabel(const std::string& label) {
+    static const char* const kMonths[] = {"jan", "fev", "mar", "abr", "mai", "jun",
+                                          "jul", "ago", "set", "out", "nov", "dez"};
+    if (label.size() != 6 || label[3] != '/' || !std::isdigit(static_cast<unsigned char>(label[4])) ||
+        !std::isdigit(static_cast<unsigned char>(label[5])))
+        return label;
+    std::string name = label.substr(0, 3);
+    for (auto& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int m = 0; m < 12; ++m) {
+        if (name != kMonths[m]) continue;
+        const int yy = (label[4] - '0') * 10 + (label[5] - '0');
+        const std::string mm = (m < 9 ? "0" : "") + std::to_string(m + 1);
+        return mm + "/" + (yy >= 50 ? "19" : "20") + label.substr(4);
+    }
+    return label;
 }
 
 CaseSummary summarizeCalculation(const fs::path& file, const fs::path& dataDir,
@@ -136,15 +171,20 @@ CaseSummary summarizeCalculation(const fs::path& file, const fs::path& dataDir,
         if (!fs::is_directory(dataDir, ec))
             throw toolkit::FileError("Pasta de dados não encontrada: " + dataDir.string());
         const auto lines = toolkit::readLines(file);
-        const std::string window =
-            command != nullptr ? command->window
-                               : windowForFile(file, lines.empty() ? std::string() : lines.front());
-        const Recompute* recompute = window.empty() ? nullptr : registry().find(window);
+        if (command == nullptr) {
+            const CalculationFileKind* kind =
+                kindOfCalculation(file, lines.empty() ? std::string_view() : lines.front());
+            if (kind == nullptr) {
+                s.message = kNoWindowOpens + ("\"" + toolkit::quoteText(file.filename().string()) + "\"");
+                return s;
+            }
+            command = openingCommand(*kind);
+        }
+        const Recompute* recompute = command == nullptr ? nullptr : registry().find(command->window);
         if (recompute == nullptr) {
-            s.message = "Nenhuma janela deste programa abre este arquivo.";
+            s.message = kWindowNotBuilt + ("\"" + toolkit::quoteText(file.filename().string()) + "\"");
             return s;
         }
-        if (command == nullptr) command = commandOf(window);
 
         const ScratchFolder scratch(dataDir);
         ScriptedUi ui;
@@ -152,26 +192,23 @@ CaseSummary summarizeCalculation(const fs::path& file, const fs::path& dataDir,
         options.dataDir = scratch.path();
         options.programDir = scratch.path();
         App program(ui, options);
-        auto stopped = [&](const char* fallback) {
-            s.message = ui.messages.empty() ? std::string(fallback) : ui.messages.back();
-        };
-        if (!program.start()) {
-            stopped("O programa não iniciou.");
+        if (!program.start() || !ui.messages.empty()) {
+            // A settings file that could not be read: a figure computed without it is not the
+            // user's figure.
+            summaryStopped(ui, s);
             return s;
         }
-        if (command != nullptr) {
-            if (!program.available(*command)) {
-                s.message = "Esta versão não tem a janela \"" + command->caption + "\".";
-                return s;
-            }
-            if (!program.run(*command) || !ui.messages.empty()) {
-                stopped("A janela não abriu.");
-                return s;
-            }
+        if (!program.available(*command)) {
+            s.message = "Esta versão não tem a janela \"" + command->caption + "\".";
+            return s;
         }
-        (*recompute)(program, ui, fs::absolute(file), window, s);
+        if (const WindowModel* window = program.model(command->window))
+            s.calculator = command->windowCaption.empty() ? window->caption() : command->windowCaption;
+        (*recompute)(program, ui, fs::absolute(file), *command, s);
         if (!s.ok()) return s;
         s.tables = tables::tableSources(dataDir, s.tableNames);
+        for (auto& t : s.tables)
+            if (t.lastMonth.empty()) t.lastMonth = lastLabelOf(dataDir / t.file);
     } catch (const toolkit::Error& e) {
         s.message = e.what();
     } catch (const fs::filesystem_error& e) {

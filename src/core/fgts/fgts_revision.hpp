@@ -11,6 +11,7 @@
 #include "core/app/context.hpp"
 #include "core/app/window_model.hpp"
 #include "core/toolkit/dates.hpp"
+#include "core/toolkit/numbers.hpp"
 #include "core/toolkit/string_grid.hpp"
 #include "core/urv/daily_entries.hpp"
 
@@ -116,6 +117,21 @@ class TFFGTSdif : public app::WindowModel, public RevisionState, public urv::Dai
     void salvarx();
     std::vector<std::string> fileLines() const;
     std::vector<std::string> reportLines() const;
+    // The closing figures the report states: the amount owed at the final date, the moratory
+    // interest (its months and rate when simple) and the fees.
+    struct Owed {
+        toolkit::Real owed = 0, interest = 0, fees = 0;
+        int months = 0;
+        toolkit::Real rate = 0;
+        bool total = false;  // the report adds them up in a "TOTAL" line
+    };
+    Owed owedFigures() const;
+    // The grand total the report states, "R$ 1.111,94": its "TOTAL", else the amount owed.
+    std::string totalOwed() const;
+    // The month of the amount owed, as the report's "VALOR DEVIDO EM" names it ("12/2001").
+    std::string owedMonth() const;
+    // The index tables the grids came from (none for a grid read from a saved file).
+    std::vector<std::string> usedTables() const;
     // Reads a calculation file's lines; `abrir` loads the old table for "Vers 1.3" and "1.4".
     // False when the version is unknown (nothing changes then).
     bool readFile(const std::vector<std::string>& lines, bool abrir);

@@ -71,13 +71,9 @@ std::vector<std::string> TFFGTSdif::reportLines() const {
     re.push_back(T);
     re.push_back("<thead>" + gridRow(sfgts, 0, true) + "</thead>");
     const auto initial = listDate(ComboBox2);
-    // The last row the list visits: the row of the final date, or the last row.
-    int lastVisited = sfgts.rowCount() - 1;
+    // The list stops after the row of the final date.
     for (int r = 1; r < sfgts.rowCount(); ++r) {
-        if (r > 1 && sfgts.cell(0, r - 1) == ComboBox1) {
-            lastVisited = r - 1;
-            break;
-        }
+        if (r > 1 && sfgts.cell(0, r - 1) == ComboBox1) break;
         const auto day = listDate(sfgts.cell(0, r));
         if (day && initial && !(*day < *initial))
             re.push_back("<tbody></b>" + gridRow(sfgts, r, false) + "</tbody>");
@@ -86,60 +82,83 @@ std::vector<std::string> TFFGTSdif::reportLines() const {
     if (Caplijur && Jurmen) re.push_back("<tr><tbody></b>" + totals + "</tbody></tr>");
     re.push_back("</table>");
 
-    Real A = 0;
-    for (int r = 1; r < sfgts.rowCount(); ++r)
-        if (sfgts.cell(0, r) == ComboBox1) A = N(sfgts.cell(12, r));
-    const std::string label =
-        lastVisited >= 1 ? monthText(sfgts.cell(0, lastVisited)) : std::string();
-    re.push_back("<BR><B>VALOR DEVIDO EM: " + htmlText(label) + " = R$" + money(A) + "</B></BR>");
+    const Owed o = owedFigures();
+    const Real A = o.owed, J = o.interest, Hf = o.fees;
+    re.push_back("<BR><B>VALOR DEVIDO EM: " + htmlText(owedMonth()) + " = R$" + money(A) + "</B></BR>");
 
-    Real J = 0, Hf = 0;
-    const Real fee = N(Ehono);
     if (Jurmen) {
-        if (Caplijur) {
-            J = N(Edit2);
+        if (Caplijur)
             re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " +
                          htmlText(dtacitacao) + ") = R$ " + money(J) + "</B></BR>");
-        }
-        if (Chono) {
-            Hf = fee / 100 * (A + J);
-            if (fee > 0)
-                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
-                             "</B></BR>");
-        }
+        if (Chono && N(Ehono) > 0)
+            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
+                         "</B></BR>");
     } else {
         if (Caplijur) {
-            const toolkit::Span span =
-                toolkit::EntreDatas(urv::readDate(dtacitacao), urv::readDate(ComboBox1));
-            const int n = span.years * 12 + span.months;
-            const Real R = N(urv::rate(n * N(Eq)));
-            J = R / 100 * A;
+            const int n = o.months;
             re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " +
                          urv::monthOf(dtacitacao) + " a " + urv::monthOf(ComboBox1) + " (" +
                          std::to_string(n) + (n > 1 ? " meses " : " mês ") + " -juros de " +
-                         htmlText(Eq) + "% ao mês) = " + money(A) + " x " + money(R) + "%" + " = " +
-                         money(J) + "</B></BR>");
+                         htmlText(Eq) + "% ao mês) = " + money(A) + " x " + money(o.rate) + "%" +
+                         " = " + money(J) + "</B></BR>");
         }
-        if (Chono) {
-            Hf = fee / 100 * (A + J);
-            if (fee > 0)
-                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
-                             "</B></BR>");
-        }
+        if (Chono && N(Ehono) > 0)
+            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
+                         "</B></BR>");
     }
-    if (Chono || Caplijur) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
+    if (o.total) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
     if (Rfev && Caplijur && Jurmen)
         re.push_back("<BR><B>Valores da diferença expresso em Reais (colunas l, m e o)</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
     // The tables the grid came from (a grid read from a saved file names none).
-    if (tables == RevisionTables::InpcJan1999)
-        tables::addSourcesLine(re, ctx_.meudir, {"fgtsdifz.tab", "fgtsdifx.tab"});
-    else if (tables == RevisionTables::InpcFeb1991)
-        tables::addSourcesLine(re, ctx_.meudir, {"fgtsdifj.tab", "fgtsdifxj.tab"});
-    else if (tables == RevisionTables::IpcaE)
-        tables::addSourcesLine(re, ctx_.meudir, {"ipcaez.tab"});
+    if (const auto used = usedTables(); !used.empty()) tables::addSourcesLine(re, ctx_.meudir, used);
     return re;
+}
+
+TFFGTSdif::Owed TFFGTSdif::owedFigures() const {
+    Owed o;
+    for (int r = 1; r < sfgts.rowCount(); ++r)
+        if (sfgts.cell(0, r) == ComboBox1) o.owed = N(sfgts.cell(12, r));
+    if (Caplijur) {
+        if (Jurmen) {
+            o.interest = N(Edit2);
+        } else {
+            const toolkit::Span span =
+                toolkit::EntreDatas(urv::readDate(dtacitacao), urv::readDate(ComboBox1));
+            o.months = span.years * 12 + span.months;
+            o.rate = N(urv::rate(o.months * N(Eq)));
+            o.interest = o.rate / 100 * o.owed;
+        }
+    }
+    if (Chono) o.fees = N(Ehono) / 100 * (o.owed + o.interest);
+    o.total = Chono || Caplijur;
+    return o;
+}
+
+std::string TFFGTSdif::totalOwed() const {
+    const Owed o = owedFigures();
+    return "R$ " + money(o.total ? o.owed + o.interest + o.fees : o.owed);
+}
+
+std::string TFFGTSdif::owedMonth() const {
+    // The last row the report's list visits: the row of the final date, or the last row.
+    int lastVisited = sfgts.rowCount() - 1;
+    for (int r = 2; r < sfgts.rowCount(); ++r)
+        if (sfgts.cell(0, r - 1) == ComboBox1) {
+            lastVisited = r - 1;
+            break;
+        }
+    return lastVisited >= 1 ? monthText(sfgts.cell(0, lastVisited)) : std::string();
+}
+
+std::vector<std::string> TFFGTSdif::usedTables() const {
+    switch (tables) {
+        case RevisionTables::InpcJan1999: return {"fgtsdifz.tab", "fgtsdifx.tab"};
+        case RevisionTables::InpcFeb1991: return {"fgtsdifj.tab", "fgtsdifxj.tab"};
+        case RevisionTables::IpcaE: return {"ipcaez.tab"};
+        default: return {};
+    }
 }
 
 }  // namespace corvana::fgts

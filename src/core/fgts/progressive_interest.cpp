@@ -121,16 +121,8 @@ std::vector<std::string> TForm_FGTS::reportPieces() const {
     re.push_back("<body>\r\n<table border =0 span style=\"font-size:" + S +
                  ".0pt;font-family:" + F + "\">\r\n");
     const auto& g = sfgts;
-    int end = g.rowCount() - 1;
-    for (int r = 0; r < g.rowCount(); ++r) {
-        if (r >= 2) {
-            bool stop = false;
-            for (int c = 0; c < g.colCount() && !stop; ++c) stop = g.cell(c, r - 1) == ComboBox1;
-            if (stop) {
-                end = r - 1;
-                break;
-            }
-        }
+    const int end = lastReportRow();
+    for (int r = 0; r <= end; ++r) {
         std::string piece = "<tr>\r\n";
         for (int c = 0; c < g.colCount(); ++c)
             piece += r == 0
@@ -140,7 +132,7 @@ std::vector<std::string> TForm_FGTS::reportPieces() const {
         re.push_back("</tr>");
     }
     re.push_back("</table>");
-    const std::string T = g.cell(0, end) + " = " + g.cell(11, end) + " " + g.cell(10, end);
+    const std::string T = g.cell(0, end) + " = " + totalOwed();
     re.push_back("<BR><B>VALOR TOTAL DEVIDO EM: " + reportCell(T) + "</B></BR>");
     for (const char* piece :
          {"<BR></BR>", "<BR><B>SISTEMÁTICA DO CÁLCULO:</B></BR>",
@@ -152,8 +144,21 @@ std::vector<std::string> TForm_FGTS::reportPieces() const {
           "<BR><B>ago/93:</B> ÷ 1000</BR>", "<BR><B>jul/94:</B> ÷ 2750</BR>", "<p>&nbsp;</p>",
           "</body></html>"})
         re.push_back(piece);
-    tables::addSourcesLine(re, ctx_.meudir, {"fgtsjuros.tab"});
+    tables::addSourcesLine(re, ctx_.meudir, usedTables());
     return re;
+}
+
+int TForm_FGTS::lastReportRow() const {
+    const auto& g = sfgts;
+    for (int r = 1; r + 1 < g.rowCount(); ++r)
+        for (int c = 0; c < g.colCount(); ++c)
+            if (g.cell(c, r) == ComboBox1) return r;
+    return g.rowCount() - 1;
+}
+
+std::string TForm_FGTS::totalOwed() const {
+    const int end = lastReportRow();
+    return sfgts.cell(11, end) + " " + sfgts.cell(10, end);
 }
 
 void TForm_FGTS::Button4Click() {

@@ -49,6 +49,13 @@ class TForm_FGTS : public app::WindowModel, public ProgressiveInterestState {
     void salvarx();
     std::vector<std::string> fileLines() const;
     std::vector<std::string> reportPieces() const;  // what Finalizar writes, piece by piece
+    // The row of `sfgts` the report ends with: the first that holds the end month, else the last.
+    int lastReportRow() const;
+    // What its "VALOR TOTAL DEVIDO EM" states: the month ("jul/94") and the total ("R$ 2.575,46").
+    std::string owedMonth() const { return sfgts.cell(0, lastReportRow()); }
+    std::string totalOwed() const;
+    // The index table the report names.
+    std::vector<std::string> usedTables() const { return {"fgtsjuros.tab"}; }
     void readFile(const std::filesystem::path& file);
     void readLines(const std::vector<std::string>& lines, const std::string& name);
     void abrir(const std::optional<std::filesystem::path>& file);

@@ -38,13 +38,18 @@ ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::fi
 }
 
 void recomputeCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
-                          const std::string& window, app::CaseSummary& summary) {
+                          const app::Command& command, app::CaseSummary& summary) {
+    const std::string& window = command.window;
+    const size_t before = ui.messages.size();
+    if (!app.run(command) || ui.messages.size() != before) {
+        app::summaryStopped(ui, summary);
+        return;
+    }
     const ReplayResult r = replayCalculation(app, ui, file, window);
     auto* form = app.modelAs<SavingsWizard>(r.window.empty() ? window : r.window);
     if (form != nullptr) summary.calculator = form->caption();
     if (r.status != ReplayResult::Written || form == nullptr) {
-        summary.message = ui.messages.empty() ? std::string("O cálculo não chegou ao fim.")
-                                              : ui.messages.back();
+        app::summaryStopped(ui, summary);
         return;
     }
     summary.finalMonth = form->SPlanos.cell(1, form->SPlanos.rowCount() - 1);

@@ -20,9 +20,10 @@ using ReplayResult = app::ReplayResult;
 ReplayResult replayCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
                                std::string_view window = "TForm2");
 
-// replayCalculation for "resumo": the window's caption, its final month, the total owed as the
-// report states it and the index table, or the message that stopped it.
+// For "resumo": runs `command` (the court's table, the window's caption), then
+// replayCalculation in its window; fills the window's caption, its final month, the total owed
+// as the report states it and the index table, or the message that stopped it.
 void recomputeCalculation(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
-                          const std::string& window, app::CaseSummary& summary);
+                          const app::Command& command, app::CaseSummary& summary);
 
 }  // namespace corvana::savings

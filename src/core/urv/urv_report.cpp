@@ -108,53 +108,64 @@ std::vector<std::string> TFurv::reportLines() {
     re.push_back("<tr><tbody></b>" + totals + "</tbody></tr>");
     re.push_back("</table>");
 
-    bool reached = false;
-    for (int r = 1; r < surv.rowCount(); ++r)
-        if (surv.cell(0, r) == F) reached = true;
-    const Real A = reached ? N(Edit1) : 0;
+    const Owed o = owedFigures();
+    const Real A = o.owed, J = o.interest, Hf = o.fees;
     re.push_back("<BR><B>VALOR DEVIDO EM: " + htmlText(label) + " = R$" + money(A) + "</B></BR>");
-    Real J = 0, Hf = 0;
-    const Real fee = N(Ehono);
     if (Jurmen) {
-        if (Caplijur) {
-            J = N(Edit2);
+        if (Caplijur)
             re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " +
                          htmlText(dtacitacao) + ") = R$ " + money(J) + "</B></BR>");
-        }
-        if (Chono) {
-            Hf = fee / 100 * (A + J);
-            if (fee > 0)
-                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
-                             "</B></BR>");
-        }
+        if (Chono && N(Ehono) > 0)
+            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
+                         "</B></BR>");
     } else {
         if (Caplijur) {
-            const toolkit::Span span = toolkit::EntreDatas(readDate(dtacitacao), finalDay);
-            const int n = span.years * 12 + span.months;
-            const Real R = N(rate(n * N(Eq)));
-            J = R / 100 * A;
+            const int n = o.months;
             re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " + monthOf(dtacitacao) +
                          " a " + F + " (" + std::to_string(n) + (n > 1 ? " meses " : " mês ") +
                          " -juros de " + htmlText(Eq) + "% ao mês) = " + money(A) + " x " +
-                         money(R) + "%" + " = " + money(J) + "</B></BR>");
+                         money(o.rate) + "%" + " = " + money(J) + "</B></BR>");
         }
-        if (Chono) {
-            Hf = fee / 100 * (A + J);
-            if (fee > 0)
-                re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
-                             "</B></BR>");
-        }
+        if (Chono && N(Ehono) > 0)
+            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
+                         "</B></BR>");
     }
-    if (Chono || Caplijur) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
+    if (o.total) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("<BR><B>ÍNDICE USADO NA ATUALIZAÇÃO MONETÁRIA DO CÁLCULO: " + htmlText(CB1) +
                  "</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
-    tables::addSourcesLine(re, ctx_.meudir, {CB1 + ".tab", "urvtab.tab"});
+    tables::addSourcesLine(re, ctx_.meudir, usedTables());
     St.setColCount(8);
     surv.setColCount(8);
     return re;
+}
+
+TFurv::Owed TFurv::owedFigures() const {
+    Owed o;
+    bool reached = false;
+    for (int r = 1; r < surv.rowCount(); ++r)
+        if (surv.cell(0, r) == monthOf(Datafinal)) reached = true;
+    o.owed = reached ? N(Edit1) : 0;
+    if (Caplijur) {
+        if (Jurmen) {
+            o.interest = N(Edit2);
+        } else {
+            const toolkit::Span span = toolkit::EntreDatas(readDate(dtacitacao), readDate(Datafinal));
+            o.months = span.years * 12 + span.months;
+            o.rate = N(rate(o.months * N(Eq)));
+            o.interest = o.rate / 100 * o.owed;
+        }
+    }
+    if (Chono) o.fees = N(Ehono) / 100 * (o.owed + o.interest);
+    o.total = Chono || Caplijur;
+    return o;
+}
+
+std::string TFurv::totalOwed() const {
+    const Owed o = owedFigures();
+    return "R$ " + money(o.total ? o.owed + o.interest + o.fees : o.owed);
 }
 
 }  // namespace corvana::urv

@@ -163,6 +163,19 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     bool finishingChecks();
     void imprimir();
     std::vector<std::string> reportLines();
+    // The closing figures the report states: the amount owed in the final month, the moratory
+    // interest (its months and rate when simple) and the fees.
+    struct Owed {
+        Real owed = 0, interest = 0, fees = 0;
+        int months = 0;
+        Real rate = 0;
+        bool total = false;  // the report adds them up in a "TOTAL" line
+    };
+    Owed owedFigures() const;
+    // The grand total the report states, "R$ 47.708,03": its "TOTAL", else the amount owed.
+    std::string totalOwed() const;
+    // The tables the report names: the correction table chosen in CB1 and "urvtab.tab".
+    std::vector<std::string> usedTables() const { return {indiceTable(), "urvtab.tab"}; }
     std::filesystem::path reportPath() const { return ctx_.file(kReport); }
     std::filesystem::path backupPath() const { return ctx_.file(kBackup); }
     app::SharedContext& context() { return ctx_; }

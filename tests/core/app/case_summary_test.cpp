@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 
+#include "core/app/calculation_files.hpp"
 #include "core/app/case_summary.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/text_file.hpp"
 #include "test_support.hpp"
 
@@ -25,17 +28,36 @@ std::map<std::string, std::string> snapshot(const fs::path& dir) {
     return files;
 }
 
-// The amount that ends the "TOTAL = …" line of a report.
-std::string reportTotal(const fs::path& report) {
-    std::string total;
-    for (const auto& line : toolkit::readLines(report)) {
-        const size_t at = line.find("<b>TOTAL = ");
-        if (at == std::string::npos) continue;
-        const size_t end = line.find("</b>", at);
-        const size_t eq = line.rfind("= ", end);
-        total = line.substr(eq + 2, end - eq - 2);
+// The grand total a report states: the last amount of the last line holding the first of these
+// captions the report has (the savings, URV, revision, FGTS and configured-savings reports).
+std::string reportTotal(const std::vector<std::string>& report) {
+    static const char* const kCaptions[] = {
+        "TOTAL GERAL", "Total devido em", "TOTAL = ", "VALOR TOTAL DEVIDO EM", "VALOR CORRIGIDO",
+        "VALOR DEVIDO EM"};
+    static const std::regex kAmount(R"(-?\d{1,3}(\.\d{3})*,\d\d)");
+    for (const char* caption : kCaptions) {
+        std::string found;
+        for (const auto& line : report) {
+            if (line.find(caption) == std::string::npos) continue;
+            for (std::sregex_iterator it(line.begin(), line.end(), kAmount), e; it != e; ++it)
+                found = it->str();
+        }
+        if (!found.empty()) return found;
     }
-    return total;
+    return {};
+}
+
+// The report's provenance line; empty when it has none.
+std::string reportSources(const std::vector<std::string>& report) {
+    for (const auto& line : report)
+        if (line.rfind("<p class=\"fontes\">", 0) == 0) return line;
+    return {};
+}
+
+fs::path calculationOf(const fs::path& caseDir) {
+    for (const auto& e : fs::directory_iterator(caseDir))
+        if (e.path().stem() == "calculo") return e.path();
+    return {};
 }
 
 const app::Command* windowOf(const fs::path& caseDir) {
@@ -48,54 +70,81 @@ const app::Command* windowOf(const fs::path& caseDir) {
 
 }  // namespace
 
+// Every golden case of every calculator: the total, the final month and the tables are those
+// its reviewed report states; a stopped case gives its message; the data folder is untouched.
 TEST(Resumo, EveryGoldenCaseComesToItsReportsTotal) {
-    int computed = 0, stopped = 0;
+    std::map<std::string, int> computed, stopped;
     for (const auto& calculator : fs::directory_iterator(kCases)) {
+        if (!calculator.is_directory()) continue;
         for (const auto& entry : fs::directory_iterator(calculator.path())) {
             const fs::path c = entry.path();
-            if (!fs::exists(c / "calculo.e12")) continue;
+            const fs::path file = fs::is_directory(c) ? calculationOf(c) : fs::path();
+            if (file.empty()) continue;
             SCOPED_TRACE(c.string());
             TempDir data;
             fs::copy(c / "data", data.path(), fs::copy_options::recursive);
             const auto before = snapshot(data.path());
-            const auto s = app::summarizeCalculation(c / "calculo.e12", data.path(), windowOf(c));
+            const auto s = app::summarizeCalculation(file, data.path(), windowOf(c));
             EXPECT_EQ(snapshot(data.path()), before);  // nothing written into the data folder
+            EXPECT_FALSE(s.calculator.empty());
+            const std::string family = calculator.path().filename().string();
             if (fs::exists(c / "esperado.html")) {
-                ++computed;
-                EXPECT_TRUE(s.ok()) << s.message;
-                EXPECT_EQ(s.total, reportTotal(c / "esperado.html"));
-                EXPECT_FALSE(s.calculator.empty());
-                EXPECT_EQ(s.finalMonth.size(), 7u);
-                ASSERT_EQ(s.tables.size(), 1u);
-                EXPECT_EQ(s.tables[0].lastMonth.size(), 7u);
+                ++computed[family];
+                ASSERT_TRUE(s.ok()) << s.message;
+                const auto report = toolkit::readLines(c / "esperado.html");
+                const std::string stated = reportTotal(report);
+                ASSERT_FALSE(stated.empty());
+                // The amount as the report prints it, after the currency when it has one.
+                EXPECT_TRUE(s.total == stated || s.total.ends_with(" " + stated)) << s.total;
+                EXPECT_TRUE(std::regex_match(s.finalMonth, std::regex(R"((0[1-9]|1[0-2])/(19|20)\d\d)")))
+                    << s.finalMonth;
+                // The tables are those the report names, with the same provenance.
+                const std::string sources = reportSources(report);
+                if (!sources.empty()) {
+                    EXPECT_EQ(tables::sourcesLine(data.path(), s.tableNames), sources);
+                } else if (file.extension() == ".fg") {
+                    EXPECT_EQ(s.tableNames, std::vector<std::string>{"fgts.tab"});
+                }
+                ASSERT_EQ(s.tables.size(), s.tableNames.size());
+                for (const auto& t : s.tables) EXPECT_EQ(t.lastMonth.size(), 7u) << t.file;
             } else {
-                ++stopped;
+                ++stopped[family];
                 EXPECT_FALSE(s.ok());
+                EXPECT_FALSE(s.message.empty());
                 EXPECT_TRUE(s.total.empty());
+                for (const char* name : {"message", "mensagem"}) {
+                    if (fs::exists(c / name)) {
+                        EXPECT_TRUE(s.message.starts_with(toolkit::readLines(c / name).front()))
+                            << s.message;
+                    }
+                }
             }
         }
     }
-    EXPECT_GE(computed, 6);
-    EXPECT_GE(stopped, 2);
+    for (const char* family : {"savings", "tjsp", "jf", "estado", "urv", "fgts", "configured"})
+        EXPECT_GE(computed[family], 1) << family;
+    EXPECT_GE(stopped["fgts"] + stopped["urv"] + stopped["configured"], 5);
 }
 
-TEST(Resumo, FileOpensInTheWindowItsFirstLineOrExtensionSays) {
+TEST(Resumo, FileOpensInTheWindowTheProgramOpensItIn) {
     struct Case {
         const char* file;
-        const char* firstLine;
-        const char* window;
+        bool found;
     } cases[] = {
-        {"a.e12", "estados", "TForm5"},  {"a.E12", "Vers 1.21", "TForm2"},
-        {"a.e12", "Vers 1.2", "TForm2"}, {"a.ejf", "Vers 1.2", "TForm_jf"},
-        {"a.txt", "estados", "TForm5"},  {"a.txt", "Vers 1.2", ""},
+        {"a.E12", true},       {"a.ejf", true},  {"b.urv", true},        {"c.fgtsd", true},
+        {"d.jfgts", true},     {"e.fg", true},   {"f.ex21", true},       {"temp_urv.back", true},
+        {"fgts.back", true},   {"a.txt", false}, {"outro.back", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(app::windowForFile(c.file, c.firstLine), c.window) << c.file;
+    for (const auto& c : cases) EXPECT_EQ(app::isCalculationFile(c.file), c.found) << c.file;
 
     TempDir dir;
     writeBytes(dir / "nota.txt", "qualquer coisa\r\n");
     const auto s = app::summarizeCalculation(dir / "nota.txt", dir.path());
-    EXPECT_EQ(s.message, "Nenhuma janela deste programa abre este arquivo.");
+    EXPECT_EQ(s.message, std::string(app::kNoWindowOpens) + "\"nota.txt\"");
+    for (const char* name : {"tjsp", "tjpre", "sp", "conf", "conftodosII", "urv", "fgts", "juros",
+                             "revisao"})
+        EXPECT_NE(app::commandForWindowName(name), nullptr) << name;
+    EXPECT_EQ(app::commandForWindowName("outra"), nullptr);
 }
 
 TEST(Resumo, ComparedWithAnotherDataFolder) {
