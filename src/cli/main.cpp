@@ -413,6 +413,8 @@ int resumo(const std::vector<std::string>& args) {
             tablesText += t.file + " até " + (t.lastMonth.empty() ? "?" : t.lastMonth) +
                           (t.sample ? " (exemplo)" : " (oficial)");
         }
+        // A calculation that carries its own indices uses no table of the data folder.
+        if (s.ok() && tablesText.empty()) tablesText = "nenhuma da pasta de dados";
         std::string line = f.string() + " — " + (s.calculator.empty() ? "?" : s.calculator);
         std::string previous, difference;
         if (s.ok()) {

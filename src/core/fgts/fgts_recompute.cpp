@@ -68,7 +68,10 @@ void recomputeProgressive(app::App& app, app::ScriptedUi& ui, const std::filesys
     if (form == nullptr) return;
     summary.finalMonth = app::monthOfLabel(form->owedMonth());
     summary.total = form->totalOwed();
-    summary.tableNames = form->usedTables();
+    // A saved calculation carries its whole grid, indices included: "Abrir" reads no table of
+    // the data folder, so none of them changes its total (the report still names fgtsjuros.tab,
+    // the table a new calculation starts from).
+    summary.tableNames = {};
 }
 
 void recomputeRevision(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,
