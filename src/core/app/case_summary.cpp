@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cctype>
 #include <chrono>
+#include <new>
 
 #include "core/app/app.hpp"
 #include "core/app/calculation_files.hpp"
@@ -35,7 +36,14 @@ class ScratchFolder {
         path_ = fs::temp_directory_path() /
                 ("corvana-resumo-" + std::to_string(stamp) + "-" + std::to_string(++counter));
         fs::create_directories(path_);
-        fs::copy(source, path_, fs::copy_options::recursive);
+        try {
+            fs::copy(source, path_, fs::copy_options::recursive);
+        } catch (...) {
+            // A copy that failed half-way leaves nothing behind.
+            std::error_code ec;
+            fs::remove_all(path_, ec);
+            throw;
+        }
     }
     ~ScratchFolder() {
         std::error_code ec;
@@ -213,6 +221,11 @@ CaseSummary summarizeCalculation(const fs::path& file, const fs::path& dataDir,
         s.message = e.what();
     } catch (const fs::filesystem_error& e) {
         s.message = std::string("Não foi possível copiar a pasta de dados: ") + e.what();
+    } catch (const std::bad_alloc&) {
+        s.message = kOutOfMemoryMessage;
+    } catch (const std::exception& e) {
+        // One file's failure stops its line only; the others go on.
+        s.message = "Erro inesperado: " + toolkit::quoteText(e.what());
     }
     return s;
 }
