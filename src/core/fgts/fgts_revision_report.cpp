@@ -24,6 +24,16 @@ std::string monthText(const std::string& date) {
     return slash == std::string::npos ? date : date.substr(slash + 1);
 }
 
+// The provenance line of a grid that no table of the data folder gave: read from a saved
+// calculation (`index` is "INPC" or "IPCA-E"), or nothing loaded at all.
+std::string untabledSourcesLine(RevisionTables tables, const std::string& index) {
+    if (tables == RevisionTables::None)
+        return "<p class=\"fontes\">Índices: nenhuma tabela de índices foi carregada.</p>";
+    return "<p class=\"fontes\">Índices: TR e " + htmlText(index) +
+           " lidos do cálculo gravado; o arquivo não registra de que tabelas vieram nem se eram "
+           "oficiais.</p>";
+}
+
 }  // namespace
 
 std::vector<std::string> TFFGTSdif::reportLines() const {
@@ -132,13 +142,14 @@ std::vector<std::string> TFFGTSdif::reportLines() const {
         re.push_back("<BR><B>Valores da diferença expresso em Reais (colunas l, m e o)</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
-    // The tables the grid came from (a grid read from a saved file names none).
-    if (tables == RevisionTables::InpcJan1999)
-        tables::addSourcesLine(re, ctx_.meudir, {"fgtsdifz.tab", "fgtsdifx.tab"});
-    else if (tables == RevisionTables::InpcFeb1991)
-        tables::addSourcesLine(re, ctx_.meudir, {"fgtsdifj.tab", "fgtsdifxj.tab"});
-    else if (tables == RevisionTables::IpcaE)
-        tables::addSourcesLine(re, ctx_.meudir, {"ipcaez.tab"});
+    // The tables the index columns came from; typing amounts over them keeps them. A saved
+    // calculation holds its indices but not the tables they came from: say so, and claim
+    // neither a table nor that it was official.
+    if (!indexTables.empty())
+        tables::addSourcesLine(re, ctx_.meudir, indexTables);
+    else
+        re.insert(re.end() - 1,
+                  untabledSourcesLine(tables, Label7.substr(Label7.rfind(' ') + 1)));
     return re;
 }
 

@@ -31,6 +31,7 @@ void TForm_FGTS::Button1Click() {
         svalores = std::move(v);
         selCol = 1;
         selRow = currentRow = 1;
+        tabelaExemplo = tables::isSampleTable(ctx_.meudir, "fgtsjuros.tab");
     });
 }
 
@@ -212,6 +213,7 @@ void TForm_FGTS::readLines(const std::vector<std::string>& lines, const std::str
     }
     s.selCol = 1;
     s.selRow = s.currentRow = 1;
+    s.tabelaExemplo = false;  // the grid is the file's, not a table of the data folder
     static_cast<ProgressiveInterestState&>(*this) = std::move(s);
 }
 

@@ -23,6 +23,7 @@ struct ProgressiveInterestState {
     int selCol = 1, selRow = 1;           // selected cell of svalores
     int currentRow = 1;                   // current row of both grids
     bool editingValue = false;            // a cell editor of svalores is open
+    bool tabelaExemplo = false;           // the grid came from fgtsjuros.tab and it is sample data
 };
 
 class TForm_FGTS : public app::WindowModel, public ProgressiveInterestState {

@@ -151,7 +151,7 @@ std::vector<std::string> TFurv::reportLines() {
                  "</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
-    tables::addSourcesLine(re, ctx_.meudir, {CB1 + ".tab", "urvtab.tab"});
+    tables::addSourcesLine(re, ctx_.meudir, usedTables());
     St.setColCount(8);
     surv.setColCount(8);
     return re;
