@@ -23,6 +23,8 @@ struct ProgressiveInterestState {
     int selCol = 1, selRow = 1;           // selected cell of svalores
     int currentRow = 1;                   // current row of both grids
     bool editingValue = false;            // a cell editor of svalores is open
+    // Where the grid's indices came from: fgtsjuros.tab ("Novo"), a saved calculation, or none.
+    enum class Source { None, Table, File } source = Source::None;
     bool tabelaExemplo = false;           // the grid came from fgtsjuros.tab and it is sample data
 };
 
