@@ -2,6 +2,7 @@
 #include "core/configured/configured_wizard.hpp"
 
 #include "core/app/app.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
@@ -95,6 +96,7 @@ void ConfiguredWizard::FormShow() {
             toolkit::StringGrid g(8, 2);
             toolkit::LoadFromFile(tablePath(), g);
             st = g;
+            tabelaExemplo = tables::isSampleTable(ctx_.meudir, variant_.tableFile);
         } catch (const toolkit::Error&) {
         }
     }

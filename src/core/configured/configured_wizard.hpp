@@ -41,6 +41,7 @@ struct ConfiguredState {
     bool finalizarEnabled = false;
     bool visible = false;
     std::string Label47;  // "Tabela atualizada até: " and the newest month of the table
+    bool tabelaExemplo = false;  // the loaded table is sample data: "TABELA DE EXEMPLO" by Label47
 
     // Page 0.
     std::string Enome, Ebanco, Eagencia, Econta;

@@ -1,6 +1,7 @@
 // "Expurgos FGTS": the reports (yield way and balance way), the calculation file and its commands.
 #include "core/fgts/fgts_purges.hpp"
 
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/html_text.hpp"
 #include "core/toolkit/layout_reader.hpp"
@@ -41,6 +42,7 @@ void TFormFGTS::imp() {
     ReportPieces re;
     reportHead(re);
     reportGrid(re, planilha);
+    re.add(tables::sourcesLine(ctx_.meudir, {"fgts.tab"}));
     re.add("</span></body></html>");
     writeAndShowReport(ctx_, reportPath(), re);
 }
@@ -62,6 +64,7 @@ void TFormFGTS::impmes() {
     }
     reportGrid(re, mes);
     reportGrid(re, Sfimes);
+    re.add(tables::sourcesLine(ctx_.meudir, {mesTabela}));
     re.add("</span></body></html>");
     writeAndShowReport(ctx_, reportPath(), re);
 }
@@ -70,7 +73,12 @@ void TFormFGTS::BfimClick() {
     takeFocusOff();
     if (!finalizarEnabled) return;
     guardedStep(static_cast<FgtsPurgeState&>(*this), [&] {
-        if (!Rsaldo) calcularPlanilha();
+        // "Finalizar" is there from the page of the amounts on: the balance way runs on the
+        // amounts and rate as they stand, not on a month grid of an earlier "Próximo".
+        if (Rsaldo)
+            loadMonthTable();
+        else
+            calcularPlanilha();
         salvarx();
         if (Rsaldo)
             impmes();

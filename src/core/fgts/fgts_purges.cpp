@@ -1,6 +1,7 @@
 // "Expurgos FGTS": the wizard, the JAM lookups and both ways of computing the purges.
 #include "core/fgts/fgts_purges.hpp"
 
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 
@@ -43,6 +44,31 @@ void TFormFGTS::hidden() {
 void TFormFGTS::FormShow() {
     page = 0;
     writeHeaders();
+    checkSampleTables();
+}
+
+void TFormFGTS::checkSampleTables() {
+    tabelaExemplo = false;
+    std::vector<std::string> loaded = {"fgts.tab"};  // the JAM table the command loads
+    if (!mesTabela.empty()) loaded.push_back(mesTabela);
+    for (const auto& table : loaded)
+        if (regularFile(ctx_.file(table)) && tables::isSampleTable(ctx_.meudir, table))
+            tabelaExemplo = true;
+}
+
+void TFormFGTS::loadMonthTable() {
+    const std::string name = JR6 ? "fgtsmes6.tab" : "fgtsmes3.tab";
+    const auto table = ctx_.file(name);
+    // Without its month table the balance way has nothing to run on; a fresh grid
+    // keeps rows of the other rate's table from staying behind.
+    if (!regularFile(table))
+        throw toolkit::Error("A tabela " + name + " não foi encontrada, atualize os índices");
+    toolkit::StringGrid fresh(7, 2);
+    toolkit::LoadFromFile(table, fresh);
+    mes = std::move(fresh);
+    mesTabela = name;
+    mesx();
+    checkSampleTables();
 }
 
 void TFormFGTS::FecharClick() {
@@ -96,19 +122,7 @@ void TFormFGTS::ProximoClick() {
         return;
     }
     guardedStep(static_cast<FgtsPurgeState&>(*this), [&] {
-        if (page == 4 && Rsaldo) {
-            const std::string name = JR6 ? "fgtsmes6.tab" : "fgtsmes3.tab";
-            const auto table = ctx_.file(name);
-            // Without its month table the balance way has nothing to run on; a fresh grid
-            // keeps rows of the other rate's table from staying behind.
-            if (!regularFile(table))
-                throw toolkit::Error("A tabela " + name +
-                                     " não foi encontrada, atualize os índices");
-            toolkit::StringGrid fresh(7, 2);
-            toolkit::LoadFromFile(table, fresh);
-            mes = std::move(fresh);
-            mesx();
-        }
+        if (page == 4 && Rsaldo) loadMonthTable();
         if (page < 5) ++page;
         if (page == 1 && !Cjuros) page = 2;
         if (page == 2 && !Chonorarios) page = 3;

@@ -37,6 +37,8 @@ struct FgtsPurgeState {
 
     toolkit::StringGrid planilha{7, 2};   // yield-way result
     toolkit::StringGrid mes{7, 2};        // FGTS month table, balance way
+    std::string mesTabela;                // the table mes was loaded from ("fgtsmes3.tab")
+    bool tabelaExemplo = false;           // fgts.tab or the month table holds sample data
     toolkit::StringGrid Sfimes{2, 8, 0};  // balance-way totals: label, amount
 };
 
@@ -79,6 +81,10 @@ class TFormFGTS : public app::WindowModel, public FgtsPurgeState {
     void imp();
     void impmes();
     void setLabels();
+    // Loads the month table of the chosen rate afresh and runs the balance way on it.
+    void loadMonthTable();
+    // Sets tabelaExemplo from fontes.tab for the tables the window has loaded.
+    void checkSampleTables();
 
     // The file's lines, as salvarx writes them; reading them into the window (all or nothing).
     std::vector<std::string> fileLines() const;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/app/app.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/text_file.hpp"
@@ -163,12 +164,20 @@ bool TFFGTSdif::loadTables(const std::string& revision, const std::string& input
     v.setRowCount(2);
     toolkit::LoadFromFile(rev, s);
     const auto in = ctx_.file(input);
-    if (isFile(in)) toolkit::LoadFromFile(in, v);
+    std::vector<std::string> used = {revision};
+    if (isFile(in)) {
+        toolkit::LoadFromFile(in, v);
+        if (input != revision) used.push_back(input);
+    }
     v.setColCount(4);
     s.setColCount(13);
     sfgts = std::move(s);
     svalores = std::move(v);
     tables = which;
+    tabelaExemplo = false;
+    for (const auto& table : used)
+        if (tables::isSampleTable(ctx_.meudir, table)) tabelaExemplo = true;
+    indexTables = std::move(used);
     sfgtsRow = svaloresRow = 1;
     fillDateLists();
     return true;

@@ -57,6 +57,10 @@ struct RevisionState {
     int svaloresRow = 1;  // current row of the input grid
     std::string Edit1, Edit2, Edit3, Edit4;
     RevisionTables tables = RevisionTables::None;
+    // The data-folder tables the index columns were loaded from; empty when they were read
+    // from a saved calculation (which does not record its tables) or nothing was loaded.
+    std::vector<std::string> indexTables;
+    bool tabelaExemplo = false;  // one of indexTables holds sample data
 };
 
 class TFFGTSdif : public app::WindowModel, public RevisionState, public urv::DailyEntriesOwner {

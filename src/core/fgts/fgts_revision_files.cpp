@@ -132,6 +132,8 @@ bool TFFGTSdif::readFile(const std::vector<std::string>& lines, bool abrir) {
         for (int r = 1; r < sfgts.rowCount(); ++r) ComboBox1Items.push_back(sfgts.cell(0, r));
         for (int r = 1; r < svalores.rowCount(); ++r) ComboBox2Items.push_back(svalores.cell(0, r));
         tables = RevisionTables::File;
+        indexTables.clear();
+        tabelaExemplo = false;
         sfgtsRow = svaloresRow = 1;
         // The file does not name its index; the header of the index column does.
         Label7 = sfgts.cell(10, 0).find("IPCA-E") != std::string::npos ? "Cálculo baseado em IPCA-E"

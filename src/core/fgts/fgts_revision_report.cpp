@@ -24,6 +24,16 @@ std::string monthText(const std::string& date) {
     return slash == std::string::npos ? date : date.substr(slash + 1);
 }
 
+// The provenance line of a grid that no table of the data folder gave: read from a saved
+// calculation (`index` is "INPC" or "IPCA-E"), or nothing loaded at all.
+std::string untabledSourcesLine(RevisionTables tables, const std::string& index) {
+    if (tables == RevisionTables::None)
+        return "<p class=\"fontes\">Índices: nenhuma tabela de índices foi carregada.</p>";
+    return "<p class=\"fontes\">Índices: TR e " + htmlText(index) +
+           " lidos do cálculo gravado; o arquivo não registra de que tabelas vieram nem se eram "
+           "oficiais.</p>";
+}
+
 }  // namespace
 
 std::vector<std::string> TFFGTSdif::reportLines() const {
@@ -111,8 +121,14 @@ std::vector<std::string> TFFGTSdif::reportLines() const {
         re.push_back("<BR><B>Valores da diferença expresso em Reais (colunas l, m e o)</B></BR>");
     re.push_back("<p>&nbsp;</p>");
     re.push_back("</body></html>");
-    // The tables the grid came from (a grid read from a saved file names none).
-    if (const auto used = usedTables(); !used.empty()) tables::addSourcesLine(re, ctx_.meudir, used);
+    // The tables the index columns came from; typing amounts over them keeps them. A saved
+    // calculation holds its indices but not the tables they came from: say so, and claim
+    // neither a table nor that it was official.
+    if (const auto used = usedTables(); !used.empty())
+        tables::addSourcesLine(re, ctx_.meudir, used);
+    else
+        re.insert(re.end() - 1,
+                  untabledSourcesLine(tables, Label7.substr(Label7.rfind(' ') + 1)));
     return re;
 }
 
@@ -152,13 +168,6 @@ std::string TFFGTSdif::owedMonth() const {
     return lastVisited >= 1 ? monthText(sfgts.cell(0, lastVisited)) : std::string();
 }
 
-std::vector<std::string> TFFGTSdif::usedTables() const {
-    switch (tables) {
-        case RevisionTables::InpcJan1999: return {"fgtsdifz.tab", "fgtsdifx.tab"};
-        case RevisionTables::InpcFeb1991: return {"fgtsdifj.tab", "fgtsdifxj.tab"};
-        case RevisionTables::IpcaE: return {"ipcaez.tab"};
-        default: return {};
-    }
-}
+std::vector<std::string> TFFGTSdif::usedTables() const { return indexTables; }
 
 }  // namespace corvana::fgts

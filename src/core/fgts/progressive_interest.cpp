@@ -31,6 +31,8 @@ void TForm_FGTS::Button1Click() {
         svalores = std::move(v);
         selCol = 1;
         selRow = currentRow = 1;
+        source = Source::Table;
+        tabelaExemplo = tables::isSampleTable(ctx_.meudir, "fgtsjuros.tab");
     });
 }
 
@@ -144,7 +146,15 @@ std::vector<std::string> TForm_FGTS::reportPieces() const {
           "<BR><B>ago/93:</B> ÷ 1000</BR>", "<BR><B>jul/94:</B> ÷ 2750</BR>", "<p>&nbsp;</p>",
           "</body></html>"})
         re.push_back(piece);
-    tables::addSourcesLine(re, ctx_.meudir, usedTables());
+    // A saved calculation holds its indices but not the table they came from: say so.
+    if (const auto used = usedTables(); !used.empty())
+        tables::addSourcesLine(re, ctx_.meudir, used);
+    else
+        re.insert(re.end() - 1,
+                  source == Source::File
+                      ? "<p class=\"fontes\">Índices: lidos do cálculo gravado; o arquivo não "
+                        "registra de que tabela vieram nem se eram oficiais.</p>"
+                      : "<p class=\"fontes\">Índices: nenhuma tabela de índices foi carregada.</p>");
     return re;
 }
 
@@ -217,6 +227,8 @@ void TForm_FGTS::readLines(const std::vector<std::string>& lines, const std::str
     }
     s.selCol = 1;
     s.selRow = s.currentRow = 1;
+    s.source = Source::File;  // the grid is the file's, not a table of the data folder
+    s.tabelaExemplo = false;
     static_cast<ProgressiveInterestState&>(*this) = std::move(s);
 }
 

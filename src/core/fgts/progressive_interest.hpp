@@ -23,6 +23,9 @@ struct ProgressiveInterestState {
     int selCol = 1, selRow = 1;           // selected cell of svalores
     int currentRow = 1;                   // current row of both grids
     bool editingValue = false;            // a cell editor of svalores is open
+    // Where the grid's indices came from: fgtsjuros.tab ("Novo"), a saved calculation, or none.
+    enum class Source { None, Table, File } source = Source::None;
+    bool tabelaExemplo = false;           // the grid came from fgtsjuros.tab and it is sample data
 };
 
 class TForm_FGTS : public app::WindowModel, public ProgressiveInterestState {
@@ -54,8 +57,11 @@ class TForm_FGTS : public app::WindowModel, public ProgressiveInterestState {
     // What its "VALOR TOTAL DEVIDO EM" states: the month ("jul/94") and the total ("R$ 2.575,46").
     std::string owedMonth() const { return sfgts.cell(0, lastReportRow()); }
     std::string totalOwed() const;
-    // The index table the report names.
-    std::vector<std::string> usedTables() const { return {"fgtsjuros.tab"}; }
+    // The index table the grid came from: none when a saved calculation replaced it.
+    std::vector<std::string> usedTables() const {
+        if (source == Source::Table) return {"fgtsjuros.tab"};
+        return {};
+    }
     void readFile(const std::filesystem::path& file);
     void readLines(const std::vector<std::string>& lines, const std::string& name);
     void abrir(const std::optional<std::filesystem::path>& file);

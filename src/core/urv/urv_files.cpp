@@ -135,6 +135,7 @@ void TFurv::readLines(const std::vector<std::string>& lines) {
         manual_->row = 1;
     }
     ctx_.reloadIndice(CB1 + ".tab");
+    checkSampleTables();
 }
 
 void TFurv::Abrir(const std::optional<std::filesystem::path>& file) {

@@ -5,6 +5,7 @@
 
 #include "core/app/app.hpp"
 #include "core/app/commands.hpp"
+#include "core/tables/provenance.hpp"
 #include "core/toolkit/error.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/text_file.hpp"
@@ -112,6 +113,14 @@ void TFurv::FormShow() {
     anteriorEnabled = false;
     proximoEnabled = true;
     finalizarEnabled = false;
+    checkSampleTables();
+}
+
+void TFurv::checkSampleTables() {
+    tabelaExemplo = false;
+    for (const auto& table : usedTables())
+        if (fileExists(ctx_.file(table)) && tables::isSampleTable(ctx_.meudir, table))
+            tabelaExemplo = true;
 }
 
 void TFurv::show() {
@@ -495,6 +504,7 @@ void TFurv::CurvxClick(int i) {
 void TFurv::CB1Click(const std::string& item) {
     CB1 = item;
     ctx_.reloadIndice(item + ".tab");
+    checkSampleTables();
 }
 
 void TFurv::CprescricaoClick() {

@@ -67,6 +67,7 @@ struct UrvState {
     bool Caplijur = false, Jurmen = false, C2002 = false;
     std::string Eq = "1,00";
     bool Csalvar = false;  // "Sempre perguntar se deseja salvar ao finalizar os cálculos"
+    bool tabelaExemplo = false;  // a table loaded (CB1's or urvtab.tab) holds sample data
 
     // Page 5 (hidden): work fields.
     toolkit::StringGrid Sdemo{5, 8};
@@ -96,6 +97,10 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     // Main-window commands "URV" and "Calcular": the buttons and `surv`.
     void prepareOpen() override;
     std::string indiceTable() const override { return CB1 + ".tab"; }
+    // The tables a calculation uses: the correction table chosen in CB1 and the URV days.
+    std::vector<std::string> usedTables() const { return {CB1 + ".tab", "urvtab.tab"}; }
+    // Sets tabelaExemplo from fontes.tab for the used tables that are in the data folder.
+    void checkSampleTables();
     void setPage(int p) override { page = p; }
 
     // Window.

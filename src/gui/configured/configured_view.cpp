@@ -17,6 +17,7 @@
 
 #include "core/app/ui.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
 
@@ -159,7 +160,12 @@ QWidget* ConfiguredView::buildDados() {
     edits_["Dateate"]->setMaximumWidth(110);
     label47_ = red("", page);
     label47_->setObjectName("Label47");
-    g->addWidget(label47_, r++, 0, 1, 2);
+    labelExemplo_ = sampleTableLabel(page);
+    auto* tableLine = new QHBoxLayout;
+    tableLine->addWidget(label47_);
+    tableLine->addWidget(labelExemplo_);
+    tableLine->addStretch(1);
+    g->addLayout(tableLine, r++, 0, 1, 2);
     if (m_.variant().collorNote) {
         auto* note = new QLabel(
             "<span style=\"color:red\">Atenção: </span>Caso deseje que seja aplicado o índice oficial "
@@ -320,6 +326,7 @@ void ConfiguredView::refresh() {
     setWindowTitle(q(m_.caption()));
     pages_->setCurrentIndex(std::clamp(m_.page, 0, 9));
     label47_->setText(q(m_.Label47));
+    labelExemplo_->setVisible(m_.tabelaExemplo);
     finalizar_->setEnabled(m_.finalizarEnabled);
     for (auto& [name, e] : edits_) {
         const std::string* text = m_.field(name);

@@ -40,6 +40,7 @@ private:
     configured::ConfiguredWizard& m_;
     QStackedWidget* pages_ = nullptr;
     QLabel* label47_ = nullptr;
+    QLabel* labelExemplo_ = nullptr;  // "TABELA DE EXEMPLO" beside Label47
     QPushButton* finalizar_ = nullptr;
     std::map<std::string, QLineEdit*> edits_;        // by field name
     std::map<std::string, QRadioButton*> radios_;    // by option name

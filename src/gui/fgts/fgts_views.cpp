@@ -23,6 +23,7 @@
 
 #include "core/app/ui.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
 
@@ -146,6 +147,10 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
     top->addWidget(abrir);
     top->addWidget(backup);
     top->addWidget(novo);
+    // The JAM table is loaded before the first page: the label is seen on every page.
+    labelExemplo_ = sampleTableLabel(this);
+    top->addSpacing(12);
+    top->addWidget(labelExemplo_);
     top->addStretch();
     layout->addLayout(top);
 
@@ -318,6 +323,7 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
 void FgtsPurgesView::refresh() {
     refreshing_ = true;
     pages_->setCurrentIndex(m_.page);
+    labelExemplo_->setVisible(m_.tabelaExemplo);
     setLines(Edit1_, m_.Edit1);
     setBox(Dataini_, m_.Dataini);
     setBox(Datajuros_, m_.Datajuros);
@@ -385,6 +391,8 @@ ProgressiveInterestView::ProgressiveInterestView(app::App& app, fgts::TForm_FGTS
     Cipc_->setObjectName("Cipc89_90");
     connect(Cipc_, &QCheckBox::toggled, this, [this](bool on) { run([&] { m_.Cipc89_90 = on; }); });
     left->addRow(Cipc_);
+    labelExemplo_ = sampleTableLabel(this);
+    left->addRow(labelExemplo_);
     top->addLayout(left, 1);
     auto* buttons = new QVBoxLayout;
     const std::pair<const char*, const char*> names[] = {
@@ -444,6 +452,7 @@ void ProgressiveInterestView::refresh() {
     setLines(Memo1_, m_.Memo1);
     if (ComboBox1_->currentText() != q(m_.ComboBox1)) ComboBox1_->setEditText(q(m_.ComboBox1));
     setCheck(Cipc_, m_.Cipc89_90);
+    labelExemplo_->setVisible(m_.tabelaExemplo);
     sfgts_->refresh();
     svalores_->refresh();
     const int row = m_.currentRow - m_.sfgts.fixedRows();

@@ -65,6 +65,7 @@ class FgtsPurgesView : public FgtsView {
     QCheckBox *Cjuros_, *Chonorarios_, *Ccustas_, *Cverao_, *Ccollor_;
     QRadioButton *Rsaldo_, *Rrendimento_, *JR3_, *JR6_;
     QLabel *JCsaldosLabel_, *JCollorLabel_;
+    QLabel* labelExemplo_;  // "TABELA DE EXEMPLO" while a table loaded is sample data
     QPushButton *Bfim_, *Anterior_, *Proximo_;
 };
 
@@ -83,6 +84,7 @@ class ProgressiveInterestView : public FgtsView {
     QPlainTextEdit* Memo1_;
     QComboBox* ComboBox1_;
     QCheckBox* Cipc_;
+    QLabel* labelExemplo_;  // "TABELA DE EXEMPLO" while fgtsjuros.tab is sample data
     QTableView *sfgtsView_, *svaloresView_;
     GridModel *sfgts_, *svalores_;
 };

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/views.hpp"
+#include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
 
@@ -159,7 +160,10 @@ QWidget* RevisionView::buildOptionsPage() {
     label7_->setObjectName("Label7");
     novos->addWidget(inpc);
     novos->addWidget(ipca);
-    novos->addWidget(label7_, 1);
+    labelExemplo_ = sampleTableLabel(page);
+    novos->addWidget(label7_);
+    novos->addWidget(labelExemplo_);
+    novos->addStretch(1);
     grid->addLayout(novos, 1, 0, 1, 2);
 
     auto* juros = new QGroupBox("Juros Moratórios (opcional) ", page);
@@ -246,6 +250,7 @@ QWidget* RevisionView::buildGridsPage() {
     auto* top = new QHBoxLayout;
     label8_ = new QLabel(page);
     label8_->setObjectName("Label8");
+    labelExemplo8_ = sampleTableLabel(page, "LabelExemplo8");
     ctaxa_ = new QComboBox(page);
     ctaxa_->setObjectName("Ctaxa");
     ctaxa_->addItems({"3%", "4%", "5%", "6%"});
@@ -258,6 +263,7 @@ QWidget* RevisionView::buildGridsPage() {
     for (auto* box : {combo1_, combo2_}) box->setMinimumContentsLength(10);
     auto* help3 = button("Button4", "?", page);
     top->addWidget(label8_);
+    top->addWidget(labelExemplo8_);
     top->addSpacing(12);
     top->addWidget(new QLabel("Taxa:", page));
     top->addWidget(ctaxa_);
@@ -351,6 +357,8 @@ void RevisionView::refresh() {
     pages_->setCurrentIndex(m_.page);
     label7_->setText(q(m_.Label7));
     label8_->setText(q(m_.Label7));
+    labelExemplo_->setVisible(m_.tabelaExemplo);
+    labelExemplo8_->setVisible(m_.tabelaExemplo);
     QStringList lines;
     for (const auto& l : m_.Memo1) lines << q(l);
     if (memo1_->toPlainText() != lines.join('\n')) memo1_->setPlainText(lines.join('\n'));

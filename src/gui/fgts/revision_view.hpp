@@ -28,6 +28,7 @@ class RevisionView : public SavingsView {
     fgts::TFFGTSdif& m_;
     QStackedWidget* pages_;
     QLabel *label7_, *label8_;
+    QLabel *labelExemplo_, *labelExemplo8_;  // "TABELA DE EXEMPLO" by Label7 and Label8
     QPlainTextEdit* memo1_;
     QCheckBox *caplijur_, *jurmen_, *c2002_, *chono_;
     QLineEdit *dtacitacao_ = nullptr, *eq_ = nullptr, *ehono_ = nullptr;

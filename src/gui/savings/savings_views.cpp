@@ -25,9 +25,9 @@
 #include <QVBoxLayout>
 
 #include "core/app/ui.hpp"
-#include "core/tables/provenance.hpp"
 #include "core/toolkit/numbers.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
 
@@ -402,11 +402,7 @@ QWidget* SavingsWizardView::buildPlanPage() {
     rpoup_->setVisible(m_.variant().hasBasisOptions);
     label5_ = new QLabel(page);
     label5_->setObjectName("Label5");
-    labelExemplo_ = new QLabel(QString::fromUtf8(tables::kSampleLabel), page);
-    labelExemplo_->setObjectName("LabelExemplo");
-    labelExemplo_->setStyleSheet("color: #c00000; font-weight: bold;");
-    labelExemplo_->setToolTip(QString::fromUtf8(tables::kSampleWarning));
-    labelExemplo_->setVisible(false);
+    labelExemplo_ = sampleTableLabel(page);
     layout->addWidget(new QLabel("Escolha o plano", page), 0, 0);
     layout->addWidget(cplanos_, 1, 0, 3, 1);
     layout->addWidget(splanos, 1, 1, 3, 1);

@@ -25,6 +25,7 @@
 #include "core/app/ui.hpp"
 #include "core/toolkit/numbers.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
 
@@ -146,6 +147,10 @@ UrvWizardView::UrvWizardView(app::App& app, urv::TFurv& model, QWidget* parent)
     finalizar_ = button("SpeedButton3", "&Finalizar", this);
     auto* fechar = button("SpeedButton4", "Fe&char", this);
     for (auto* b : {abrir, backup, salvar}) bar->addWidget(b);
+    // The tables are loaded before the first page: the label is seen on every page.
+    labelExemplo_ = sampleTableLabel(this);
+    bar->addSpacing(12);
+    bar->addWidget(labelExemplo_);
     bar->addStretch(1);
     for (auto* b : {anterior_, proximo_, finalizar_, fechar}) bar->addWidget(b);
     layout->addLayout(bar);
@@ -520,6 +525,7 @@ void UrvWizardView::refresh() {
     refreshing_ = true;
     setWindowTitle(q(m_.caption()));
     pages_->setCurrentIndex(std::clamp(m_.page, 0, 4));
+    labelExemplo_->setVisible(m_.tabelaExemplo);
     anterior_->setEnabled(m_.anteriorEnabled);
     proximo_->setEnabled(m_.proximoEnabled);
     finalizar_->setEnabled(m_.finalizarEnabled);

@@ -70,6 +70,7 @@ class UrvWizardView : public UrvWindow {
     QComboBox *combourv_, *curv_, *combourvx_, *curvx_, *cb1_;
     QGroupBox* groupBox3_;
     QLabel* label19_;
+    QLabel* labelExemplo_;  // "TABELA DE EXEMPLO" while a table loaded is sample data
     std::map<std::string, QLineEdit*> edits_;  // by domain name
     std::map<QObject*, std::string> moneyBoxes_, dateBoxes_;
     GridModel *svalores_ = nullptr, *surv_ = nullptr;

@@ -358,3 +358,47 @@ TEST(FgtsYieldWay, AnUpdateDateBeyondTheJamTableIsRefused) {
     EXPECT_FALSE(app::runCommand(p.ui, [&] { f.calcularPlanilha(); }));
     EXPECT_NE(p.ui.messages.back().find("'15/08/2014'"), std::string::npos);
 }
+
+// The line before the report's last names the table the way used, from fontes.tab.
+TEST(FgtsReport, NamesTheTableOfEachWayAndWhetherItIsASample) {
+    for (const bool sample : {false, true}) {
+        Purges p;
+        auto& f = p.form;
+        const std::string flag = sample ? "Sim" : "Não";
+        toolkit::writeLines(p.dir / "fontes.tab",
+                            {"Tabela\tDescrição\tFonte\tEdição\tÚltima competência\tExemplo",
+                             "fgts.tab\tJAM\tCaixa, JAM do FGTS\t06/2024\t06/2024\t" + flag,
+                             "fgtsmes3.tab\tJAM 3%\tCaixa, JAM a 3%\t06/2024\t06/2024\t" + flag});
+        toolkit::writeLines(p.dir / "fgtsmes3.tab",
+                            {"Data\tx\tx\tTaxa", "01/03/1989\t\t\t0,879083", "01/06/1989\t\t\t0"});
+        const std::string warning =
+            sample ? " — TABELA DE EXEMPLO — valores fictícios, não usar em juízo" : "";
+        auto lineBeforeTheEnd = [&] {
+            const std::string html = toolkit::readTextFile(f.reportPath());
+            const auto end = html.rfind("\r\n</span></body></html>");
+            const auto start = html.rfind("\r\n", end - 1) + 2;
+            return html.substr(start, end - start);
+        };
+        f.Dataini = "01/06/2014";
+        f.JCsaldos = "100,00";
+        f.Ccollor = false;
+        f.page = 5;
+        f.finalizarEnabled = true;
+        ASSERT_TRUE(app::runCommand(p.ui, [&] { f.BfimClick(); }));
+        EXPECT_EQ(lineBeforeTheEnd(), "<p class=\"fontes\">Índices: fgts.tab — Caixa, JAM do FGTS, "
+                                      "edição 06/2024, até 06/2024" + warning + ".</p>");
+
+        // The balance way names its month table only. "Finalizar" on the page of the amounts
+        // runs on the rate's table as it stands, not on a month grid left from before.
+        f.Rsaldo = true;
+        f.Rrendimento = false;
+        f.mes = toolkit::StringGrid(8, 30);
+        f.page = 4;
+        f.finalizarEnabled = true;
+        ASSERT_TRUE(app::runCommand(p.ui, [&] { f.BfimClick(); }));
+        EXPECT_EQ(f.mes.rowCount(), 3);
+        EXPECT_EQ(f.mesTabela, "fgtsmes3.tab");
+        EXPECT_EQ(lineBeforeTheEnd(), "<p class=\"fontes\">Índices: fgtsmes3.tab — Caixa, JAM a 3%, "
+                                      "edição 06/2024, até 06/2024" + warning + ".</p>");
+    }
+}

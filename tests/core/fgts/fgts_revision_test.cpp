@@ -482,5 +482,38 @@ TEST_F(Revision, ReportListsToTheFinalDateAndLabelsItsMonth) {
     EXPECT_EQ(re.back(), "</body></html>");
 }
 
+// The report's provenance line: the tables the index columns came from, even after amounts were
+// typed over them; a grid read from a saved calculation claims no table.
+TEST_F(Revision, ReportNamesTheTablesOfTheIndicesOrSaysTheyCameFromTheFile) {
+    put("fontes.tab", {"Tabela\tDescrição\tFonte\tEdição\tÚltima competência\tExemplo",
+                       "fgtsdifz.tab\tRevisão\tBCB, TR; IBGE, INPC\t03/2026\t03/2026\tNão",
+                       "fgtsdifx.tab\tDepósitos\tvalores de exemplo\t\t03/2026\tSim"});
+    const auto fontes = [&] {
+        const auto re = f->reportLines();
+        EXPECT_EQ(re.back(), "</body></html>");
+        return re.size() < 2 ? std::string() : re[re.size() - 2];
+    };
+    open();
+    EXPECT_TRUE(f->tabelaExemplo);  // the deposit-date table is a sample
+    type(2, 1, "1.000,00");
+    EXPECT_EQ(fontes(),
+              "<p class=\"fontes\">Índices: fgtsdifz.tab — BCB, TR; IBGE, INPC, edição 03/2026, até "
+              "03/2026; fgtsdifx.tab — valores de exemplo, até 03/2026 — TABELA DE EXEMPLO — valores "
+              "fictícios, não usar em juízo.</p>");
+    ASSERT_TRUE(run([&] { f->salvarx(); }));
+    ASSERT_TRUE(run([&] { f->AbrirClick(f->backupPath()); })) << lastMessage();
+    EXPECT_FALSE(f->tabelaExemplo);
+    const std::string saved =
+        "<p class=\"fontes\">Índices: TR e INPC lidos do cálculo gravado; o arquivo não registra "
+        "de que tabelas vieram nem se eram oficiais.</p>";
+    EXPECT_EQ(fontes(), saved);
+    type(2, 1, "2.000,00");
+    EXPECT_EQ(fontes(), saved);
+    ASSERT_TRUE(run([&] { f->Button7Click(); }));  // "Novo IPCA-E": a table again
+    EXPECT_EQ(fontes(),
+              "<p class=\"fontes\">Índices: ipcaez.tab — origem não registrada em fontes.tab, até "
+              "02/2002 — TABELA DE EXEMPLO — valores fictícios, não usar em juízo.</p>");
+}
+
 }  // namespace
 }  // namespace corvana::fgts

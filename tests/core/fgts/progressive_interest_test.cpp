@@ -181,3 +181,28 @@ TEST(JurosFiles, SaveWritesTheBackupAndCopiesIt) {
     ASSERT_EQ(j.ui.messages.size(), 1u);
     EXPECT_EQ(j.ui.messages[0].rfind("Erro ao copiar ", 0), 0u);
 }
+
+// The report's provenance line: fgtsjuros.tab after "Novo", the saved calculation after "Abrir".
+TEST(JurosReport, NamesTheTableOrSaysTheIndicesCameFromTheFile) {
+    Juros j;
+    auto& f = j.form;
+    toolkit::writeLines(j.dir / "fontes.tab",
+                        {"Tabela\tDescrição\tFonte\tEdição\tÚltima competência\tExemplo",
+                         "fgtsjuros.tab\tJuros progressivos\tvalores de exemplo\t\t08/1994\tSim"});
+    ASSERT_TRUE(app::runCommand(j.ui, [&] { f.Button1Click(); }));
+    EXPECT_TRUE(f.tabelaExemplo);
+    const auto fontes = [&] {
+        const auto re = f.reportPieces();
+        EXPECT_EQ(re.back(), "</body></html>");
+        return re[re.size() - 2];
+    };
+    EXPECT_EQ(fontes(),
+              "<p class=\"fontes\">Índices: fgtsjuros.tab — valores de exemplo, até 08/1994 — "
+              "TABELA DE EXEMPLO — valores fictícios, não usar em juízo.</p>");
+    f.salvarx();
+    f.abrir(f.backupPath());
+    EXPECT_FALSE(f.tabelaExemplo);
+    EXPECT_EQ(fontes(),
+              "<p class=\"fontes\">Índices: lidos do cálculo gravado; o arquivo não registra de "
+              "que tabela vieram nem se eram oficiais.</p>");
+}

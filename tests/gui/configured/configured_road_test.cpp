@@ -59,6 +59,37 @@ void open(Harness& h, const QString& caption, const char* cls) {
 class ConfiguredRoadTest : public QObject {
     Q_OBJECT
 private slots:
+    // The month table is flagged beside its date while fontes.tab does not list it as official.
+    void sampleTableLabelFollowsFontes() {
+        Harness h;
+        // fontes.tab with the month table's row as given ("Sim" or "Não"), whatever it had.
+        const auto base = toolkit::readLines(h.data / "fontes.tab");
+        auto mark = [&](const std::string& exemplo) {
+            std::vector<std::string> fontes;
+            for (const auto& line : base)
+                if (line.rfind("mes.tab\t", 0) != 0) fontes.push_back(line);
+            fontes.push_back("mes.tab\tPoupança configurada\tFonte\t03/2026\t03/2026\t" + exemplo);
+            toolkit::writeLines(h.data / "fontes.tab", fontes);
+        };
+        mark("Sim");
+        QVERIFY(h.window->startUp());
+        const char* w = "TForm7";
+        open(h, "Poupança - configurado", w);
+        auto* label = h.in<QLabel>(w, "LabelExemplo");
+        QVERIFY(label != nullptr);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QString("TABELA DE EXEMPLO"));
+        h.shot(w, "configurado-tabela-de-exemplo");
+        h.click(w, "SpeedButton4");  // "Fechar"
+        QTRY_VERIFY(!h.view(w)->isVisible());
+
+        mark("Não");
+        open(h, "Poupança - configurado", w);
+        QVERIFY(!label->isVisible());
+        QVERIFY(h.in<QLabel>(w, "Label47")->isVisible());
+        QVERIFY(h.script.messages.empty());
+    }
+
     void statementWindowFromMenuToReport() {
         Harness h;
         QVERIFY(h.window->startUp());
