@@ -42,7 +42,7 @@ void TFormFGTS::imp() {
     ReportPieces re;
     reportHead(re);
     reportGrid(re, planilha);
-    re.add(tables::sourcesLine(ctx_.meudir, {"fgts.tab"}));
+    re.add(tables::sourcesLine(ctx_.meudir, usedTables()));
     re.add("</span></body></html>");
     writeAndShowReport(ctx_, reportPath(), re);
 }
@@ -64,7 +64,7 @@ void TFormFGTS::impmes() {
     }
     reportGrid(re, mes);
     reportGrid(re, Sfimes);
-    re.add(tables::sourcesLine(ctx_.meudir, {mesTabela}));
+    re.add(tables::sourcesLine(ctx_.meudir, usedTables()));
     re.add("</span></body></html>");
     writeAndShowReport(ctx_, reportPath(), re);
 }

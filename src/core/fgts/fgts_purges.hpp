@@ -38,6 +38,12 @@ struct FgtsPurgeState {
     toolkit::StringGrid planilha{7, 2};   // yield-way result
     toolkit::StringGrid mes{7, 2};        // FGTS month table, balance way
     std::string mesTabela;                // the table mes was loaded from ("fgtsmes3.tab")
+    // The table the report's figures come from: the month table of the balance way, else the
+    // JAM table the command loads.
+    std::vector<std::string> usedTables() const {
+        if (Rsaldo) return {mesTabela};
+        return {"fgts.tab"};
+    }
     bool tabelaExemplo = false;           // fgts.tab or the month table holds sample data
     toolkit::StringGrid Sfimes{2, 8, 0};  // balance-way totals: label, amount
 };

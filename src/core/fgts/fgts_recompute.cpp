@@ -56,8 +56,7 @@ void recomputePurges(app::App& app, app::ScriptedUi& ui, const std::filesystem::
     if (form == nullptr) return;
     summary.finalMonth = app::monthOfDate(form->Dataini);
     summary.total = purgeTotal(*form);
-    // The JAM table the window's command loads.
-    summary.tableNames = {command.table};
+    summary.tableNames = form->usedTables();
     if (summary.total.empty()) summary.message = "O relatório não traz o total devido.";
 }
 
@@ -69,9 +68,8 @@ void recomputeProgressive(app::App& app, app::ScriptedUi& ui, const std::filesys
     summary.finalMonth = app::monthOfLabel(form->owedMonth());
     summary.total = form->totalOwed();
     // A saved calculation carries its whole grid, indices included: "Abrir" reads no table of
-    // the data folder, so none of them changes its total (the report still names fgtsjuros.tab,
-    // the table a new calculation starts from).
-    summary.tableNames = {};
+    // the data folder, so none of them changes its total.
+    summary.tableNames = form->usedTables();
 }
 
 void recomputeRevision(app::App& app, app::ScriptedUi& ui, const std::filesystem::path& file,

@@ -179,8 +179,6 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     Owed owedFigures() const;
     // The grand total the report states, "R$ 47.708,03": its "TOTAL", else the amount owed.
     std::string totalOwed() const;
-    // The tables the report names: the correction table chosen in CB1 and "urvtab.tab".
-    std::vector<std::string> usedTables() const { return {indiceTable(), "urvtab.tab"}; }
     std::filesystem::path reportPath() const { return ctx_.file(kReport); }
     std::filesystem::path backupPath() const { return ctx_.file(kBackup); }
     app::SharedContext& context() { return ctx_; }
