@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # Rebuilds the official tables of the bundled data folder (data/tabelas) from the series of
 # data/oficial with the converter of corvana-cli; the same inputs always give the same bytes.
-# Usage: tools/build-tables.sh [CORVANA_CLI]
+# Usage: tools/build-tables.sh [CORVANA_CLI [OUTPUT_FOLDER]] (the folder defaults to data/tabelas,
+# whose sample tables it starts from)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-$root/build/release/src/cli/corvana-cli}
 src=$root/data/oficial
-out=$root/data/tabelas
+out=${2:-$root/data/tabelas}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The sample tables stay as they are (fontes.tab lists them as "exemplo"); the official ones and
 # fontes.tab are built from nothing, so nothing of an earlier build survives.
-cp -p "$out"/*.tab "$work"/
+cp -p "$root"/data/tabelas/*.tab "$work"/
 rm -f "$work"/serie-*.tab "$work"/t0001.tab "$work"/tjsp.tab "$work"/jf.tab \
-      "$work/Justiça Federal - Ações Condenatórias em Geral.tab" "$work"/fontes.tab
+      "$work/Justiça Federal - Ações Condenatórias em Geral.tab" "$work"/fontes.tab \
+      "$work/INPC IBGE.tab" "$work/IPCA-E.tab" "$work/IGP-M FGV.tab" "$work"/jfcg.tab
 
 import() { "$cli" importar --data-dir "$work" "$1" "$src/$2" | tail -n 1; }
 import tjsp   tjsp_TabelaDebitosJudiciais_ed2026-01.pdf
@@ -28,5 +30,6 @@ import selic  selic_acumulada_mes_bcb_sgs4390.csv
 import jam    fgts_jam_coeficiente.csv
 
 cp "$work"/serie-*.tab "$work"/t0001.tab "$work"/tjsp.tab "$work"/jf.tab \
-   "$work/Justiça Federal - Ações Condenatórias em Geral.tab" "$work"/fontes.tab "$out"/
+   "$work/Justiça Federal - Ações Condenatórias em Geral.tab" "$work"/fontes.tab \
+   "$work/INPC IBGE.tab" "$work/IPCA-E.tab" "$work/IGP-M FGV.tab" "$work"/jfcg.tab "$out"/
 echo "Tabelas oficiais gravadas em $out"

@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
 """Builds the URV calculator's tables of data/tabelas from the series in data/oficial.
 
+INPC IBGE.tab, IPCA-E.tab, IGP-M FGV.tab and jfcg.tab are built by the converter
+(tools/build-tables.sh).
 Official (copied unchanged into data/oficial, sources in data/tabelas/LEIA-ME.txt):
-  Justiça Federal - Ações Condenatórias em Geral.tab and jfcg.tab: monthly variation of the
-      federal "condenatórias em geral" table (fraction) times 100, rounded to 6 decimals;
-  INPC IBGE.tab: INPC % a month; IPCA-E.tab: IPCA-15 % a month (monthly IPCA-E = IPCA-15);
-  IGP-M FGV.tab: IGP-M % a month;
   urvtab.tab, days 01/03/1994 to 01/04/1994: the daily URV published for those days;
   urvtab.tab, days of June 1994: the June values of the calculator's own lists.
 Sample ("EXEMPLO" in the header): every other table named by the calculator's index box, at a
@@ -75,14 +73,6 @@ def money(v):
 
 
 def main():
-    head = ["Mês", "Índice (%)"]
-    jf = [[k, pct(v)] for k, v in series("cjf_condenatorias_geral_ipcae_variacao_pnrj.csv")]
-    # The federal table itself is built by `make tabelas` (corvana-cli importar jf); jfcg.tab is
-    # the URV window's copy of it under its short name.
-    (OUT / "jfcg.tab").write_bytes((OUT / "Justiça Federal - Ações Condenatórias em Geral.tab").read_bytes())
-    write("INPC IBGE.tab", head, [[k, v] for k, v in series("inpc_ibge.csv")])
-    write("IPCA-E.tab", head, [[k, v] for k, v in series("ipca15_ibge.csv")])
-    write("IGP-M FGV.tab", head, [[k, v] for k, v in series("igpm_fgv.csv")])
     sample = [[m, "0,50"] for m in months((1994, 3), (2026, 3))]
     for t in SAMPLE_TABLES:
         write(t + ".tab", ["Mês", "EXEMPLO - não oficial (%)"], sample)

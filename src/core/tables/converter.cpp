@@ -190,7 +190,16 @@ struct DerivedTable {
     const char* series;
     bool (*build)(const Series&, StringGrid&);
     bool (*allOfficial)(const Series&, const StringGrid&) = nullptr;
+    bool plainRows = false;  // rows end at their last cell, with no separator after it
 };
+
+// A month's value as the series gives it, under "Mês" / "Índice (%)".
+bool buildMonthPercent(const Series& series, StringGrid& table) {
+    std::vector<std::vector<std::string>> rows{{"Mês", "Índice (%)"}};
+    for (const auto& p : series) rows.push_back({p.key, p.value});
+    setRows(table, rows);
+    return true;
+}
 
 const DerivedTable kDerived[] = {
     {"t0001.tab", "Débitos Judiciais São Paulo (fatores): mês, fator acumulado, moeda", "tjsp",
@@ -205,6 +214,12 @@ const DerivedTable kDerived[] = {
      buildFederalPercentages},
     {"poupanca13.tab", "Poupança Diária: rendimento (%) por dia de aniversário", "poupanca",
      buildSavingsYields, savingsAllOfficial},
+    {"INPC IBGE.tab", "INPC IBGE: índice (%) de cada mês", "inpc", buildMonthPercent, nullptr, true},
+    {"IPCA-E.tab", "IPCA-E: IPCA-15 (%) de cada mês", "ipca15", buildMonthPercent, nullptr, true},
+    {"IGP-M FGV.tab", "IGP-M FGV: índice (%) de cada mês", "igpm", buildMonthPercent, nullptr,
+     true},
+    {"jfcg.tab", "Justiça Federal - Ações Condenatórias em Geral: índice (%) de cada mês", "jf",
+     buildFederalPercentages},
 };
 
 // Sample tables that come with the program, for fontes.tab.
@@ -335,7 +350,16 @@ void writeSet(const fs::path& dataDir, const std::map<std::string, StringGrid>& 
               const std::vector<std::string>& order, std::vector<std::string>& written) {
     std::vector<toolkit::FileContents> files;
     for (const auto& n : order) {
-        files.push_back({dataDir / n, toolkit::Contents2CSV('\t', pending.at(n))});
+        std::string bytes = toolkit::Contents2CSV('\t', pending.at(n));
+        if (const DerivedTable* d = derivedOf(n); d && d->plainRows) {
+            std::string plain;
+            plain.reserve(bytes.size());
+            for (size_t i = 0; i < bytes.size(); ++i)
+                if (!(bytes[i] == '\t' && bytes.compare(i + 1, 2, "\r\n") == 0))
+                    plain += bytes[i];
+            bytes = std::move(plain);
+        }
+        files.push_back({dataDir / n, std::move(bytes)});
         written.push_back(n);
     }
     toolkit::writeFilesAtomic(files);

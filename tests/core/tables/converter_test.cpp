@@ -137,7 +137,9 @@ TEST(Import, NewMonthsReplaceTheSameMonthsKeepTheOthersAndAreListed) {
     auto first = importText(dir, "inpc", "inpc.csv", "02/2025;1,48\n03/2025;0,56\n04/2025;0,48\n");
     EXPECT_EQ(first.changes, (std::vector<std::string>{"02/2025: — → 1,48", "03/2025: — → 0,56",
                                                        "04/2025: — → 0,48"}));
-    EXPECT_EQ(first.written, (std::vector<std::string>{"serie-inpc.tab", "fontes.tab"}));
+    // The series, every table derived from it and fontes.tab, as one set.
+    EXPECT_EQ(first.written,
+              (std::vector<std::string>{"serie-inpc.tab", "INPC IBGE.tab", "fontes.tab"}));
     // The BCB's JSON: 03/2025 revised, 04/2025 the same value written differently, 05/2025 new.
     auto second = importText(dir, "inpc", "bcdata.sgs.188.json",
                              "[{\"data\":\"01/03/2025\",\"valor\":\"0.58\"},{\"data\":\"01/04/"
@@ -218,6 +220,9 @@ TEST(Import, FontesListsEveryTableWithItsProvenance) {
     const auto rows = readSources(dir.path());
     const std::vector<std::vector<std::string>> expected{
         {"Tabela", "Descrição", "Fonte", "Edição", "Última competência", "Exemplo"},
+        {"IPCA-E.tab", "IPCA-E: IPCA-15 (%) de cada mês",
+         "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)", "12/2025", "12/2025", "Não"},
+        // Derived from the federal series, which this folder does not hold: still a sample.
         {"jfcg.tab", "", "valores de exemplo", "", "05/1999", "Sim"},
         {"serie-ipca15.tab", "IPCA-15 = IPCA-E mensal (% ao mês)",
          "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)", "12/2025", "12/2025", "Não"},
