@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "core/tables/bundled_tables.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
@@ -182,8 +183,10 @@ const std::vector<SeriesInfo> kSeries = {
      {Period::Daily, false}},
 };
 
-// A table built from one series. `mixed`: the table may also hold months the series does not
-// cover, and is official only when `allOfficial` says so.
+// A table built from one series (`build`) or from several (`buildFrom`, `series` naming them
+// separated by spaces; "exemplo-jam" is the sample table kSampleJamFile). A table that may also
+// hold periods no official series covers is official only when `allOfficial` (one series) or
+// `hasSample` (several) says so.
 struct DerivedTable {
     const char* file;
     const char* description;
@@ -191,7 +194,28 @@ struct DerivedTable {
     bool (*build)(const Series&, StringGrid&);
     bool (*allOfficial)(const Series&, const StringGrid&) = nullptr;
     bool plainRows = false;  // rows end at their last cell, with no separator after it
+    bool (*buildFrom)(const SeriesSet&, StringGrid&) = nullptr;
+    bool (*hasSample)(const StringGrid&) = nullptr;
 };
+
+std::vector<std::string> inputsOf(const DerivedTable& d) {
+    std::vector<std::string> out;
+    std::string word;
+    for (const char* p = d.series;; ++p) {
+        if (*p == ' ' || *p == '\0') {
+            if (!word.empty()) out.push_back(word);
+            word.clear();
+            if (*p == '\0') break;
+        } else {
+            word += *p;
+        }
+    }
+    return out;
+}
+bool usesSeries(const DerivedTable& d, const std::string& name) {
+    const auto in = inputsOf(d);
+    return std::find(in.begin(), in.end(), name) != in.end();
+}
 
 // A month's value as the series gives it, under "Mês" / "Índice (%)".
 bool buildMonthPercent(const Series& series, StringGrid& table) {
@@ -214,12 +238,33 @@ const DerivedTable kDerived[] = {
      buildFederalPercentages},
     {"poupanca13.tab", "Poupança Diária: rendimento (%) por dia de aniversário", "poupanca",
      buildSavingsYields, savingsAllOfficial},
-    {"INPC IBGE.tab", "INPC IBGE: índice (%) de cada mês", "inpc", buildMonthPercent, nullptr, true},
+    {"INPC IBGE.tab", "INPC IBGE: índice (%) de cada mês", "inpc", buildMonthPercent, nullptr,
+     true},
     {"IPCA-E.tab", "IPCA-E: IPCA-15 (%) de cada mês", "ipca15", buildMonthPercent, nullptr, true},
     {"IGP-M FGV.tab", "IGP-M FGV: índice (%) de cada mês", "igpm", buildMonthPercent, nullptr,
      true},
     {"jfcg.tab", "Justiça Federal - Ações Condenatórias em Geral: índice (%) de cada mês", "jf",
      buildFederalPercentages},
+    {"fgtsdifz.tab", "Revisão do FGTS (TR × INPC) desde 01/1999", "tr inpc", nullptr, nullptr, true,
+     buildRevisionInpc},
+    {"fgtsdif.tab", "Revisão do FGTS (TR × INPC) desde 01/1999, para cálculos antigos", "tr inpc",
+     nullptr, nullptr, true, buildRevisionInpc},
+    {"fgtsdifx.tab", "Revisão do FGTS desde 01/1999: datas de crédito e de depósito", "tr inpc",
+     nullptr, nullptr, true, buildRevisionInpcInputs},
+    {"fgtsdifj.tab", "Revisão do FGTS (TR × INPC) desde 03/1991", "tr inpc", nullptr, nullptr, true,
+     buildRevisionInpc1991},
+    {"fgtsdifxj.tab", "Revisão do FGTS desde 03/1991: datas de crédito e de depósito", "tr inpc",
+     nullptr, nullptr, true, buildRevisionInpc1991Inputs},
+    {"ipcaez.tab", "Revisão do FGTS (TR × IPCA-E) desde 01/1999", "tr ipca15", nullptr, nullptr,
+     true, buildRevisionIpcae},
+    {"abre.tab", "Revisão do FGTS: inícios de cálculo oferecidos (sem valores)", "tr", nullptr,
+     nullptr, true, buildRevisionStarts},
+    {"fgts.tab", "FGTS: TR, JAM 3% e 6% e seus índices, mês a mês", "tr jam exemplo-jam", nullptr,
+     nullptr, true, buildFgtsMonths, fgtsMonthsHaveSample},
+    {"fgtsmes3.tab", "FGTS: taxa de cada crédito, contas de 3%", "tr jam exemplo-jam", nullptr,
+     nullptr, true, buildFgtsCredits3, fgtsCreditsHaveSample},
+    {"fgtsmes6.tab", "FGTS: taxa de cada crédito, contas de 6%", "tr jam exemplo-jam", nullptr,
+     nullptr, true, buildFgtsCredits6, fgtsCreditsHaveSample},
 };
 
 // Sample tables that come with the program, for fontes.tab.
@@ -228,6 +273,7 @@ const std::pair<const char*, const char*> kSampleDescriptions[] = {
     {"tjpr.tab", "Débitos Judiciais PR (mês a mês)"},
     {"tjpre.tab", "Débitos Judiciais PR (mês a mês - não expurgada)"},
     {"poupanca13.tab", "Poupança Diária: rendimento (%) por dia de aniversário"},
+    {kSampleJamFile, "FGTS: JAM 3% de 01/1989 a 02/1991 (valores inventados)"},
 };
 
 bool isRegular(const fs::path& p) {
@@ -319,15 +365,29 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
         const StringGrid g = grid(n);
         const SeriesInfo* stored = storedIn(n);
         const DerivedTable* derived = derivedOf(n);
-        const SeriesInfo* from = derived ? findSeries(derived->series) : nullptr;
+        // The official series a derived table comes from, when the folder holds them all.
+        std::vector<const SeriesInfo*> from;
+        bool allPresent = derived != nullptr;
+        if (derived)
+            for (const auto& in : inputsOf(*derived))
+                if (const SeriesInfo* s = findSeries(in)) {
+                    from.push_back(s);
+                    allPresent = allPresent && present(s->file);
+                }
         if (stored) {
             rows.push_back(
                 {n, stored->description, stored->source, edition(*stored), lastMonth(g), "Não"});
-        } else if (from && present(from->file)) {
+        } else if (allPresent && !from.empty()) {
             bool official = true;
             if (derived->allOfficial)
-                official = derived->allOfficial(seriesOf(grid(from->file)), g);
-            rows.push_back({n, derived->description, from->source, edition(*from), lastMonth(g),
+                official = derived->allOfficial(seriesOf(grid(from.front()->file)), g);
+            if (derived->hasSample) official = !derived->hasSample(g);
+            std::string source, editions;
+            for (const SeriesInfo* s : from) {
+                source += (source.empty() ? "" : "; ") + std::string(s->source);
+                editions += (editions.empty() ? "" : "; ") + edition(*s);
+            }
+            rows.push_back({n, derived->description, source, editions, lastMonth(g),
                             official ? "Não" : "Sim"});
         } else if (auto o = old.find(n); o != old.end()) {
             auto row = o->second;
@@ -355,8 +415,7 @@ void writeSet(const fs::path& dataDir, const std::map<std::string, StringGrid>& 
             std::string plain;
             plain.reserve(bytes.size());
             for (size_t i = 0; i < bytes.size(); ++i)
-                if (!(bytes[i] == '\t' && bytes.compare(i + 1, 2, "\r\n") == 0))
-                    plain += bytes[i];
+                if (!(bytes[i] == '\t' && bytes.compare(i + 1, 2, "\r\n") == 0)) plain += bytes[i];
             bytes = std::move(plain);
         }
         files.push_back({dataDir / n, std::move(bytes)});
@@ -542,9 +601,25 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
     }
     writeOrder.push_back(info->file);
     for (const auto& d : kDerived) {
-        if (d.series != std::string(name) || pending.count(d.file)) continue;
+        if (!usesSeries(d, name) || pending.count(d.file)) continue;
         StringGrid g = loadIfPresent(dataDir / d.file);
-        if (!d.build(series, g)) continue;
+        bool built = false;
+        if (d.buildFrom) {
+            SeriesSet inputs;
+            for (const auto& in : inputsOf(d)) {
+                if (in == name) {
+                    inputs[in] = series;
+                } else {
+                    const SeriesInfo* other = findSeries(in);
+                    inputs[in] =
+                        seriesOf(loadIfPresent(dataDir / (other ? other->file : kSampleJamFile)));
+                }
+            }
+            built = d.buildFrom(inputs, g);
+        } else {
+            built = d.build(series, g);
+        }
+        if (!built) continue;
         pending[d.file] = g;
         writeOrder.push_back(d.file);
     }

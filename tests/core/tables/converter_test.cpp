@@ -359,4 +359,59 @@ TEST(DerivedTables, FederalDivisorsAreTheConversionsTheFederalFactorsEmbed) {
     }
 }
 
+TEST(DerivedTables, FgtsTablesFollowTheTrAndTheJamAndTakeOnlyTheirEarlyMonthsFromTheSample) {
+    TempDir dir;
+    importSeries(dir.path(), "tr", kOfficial / "tr_bcb_sgs226_dia1.csv", nullptr);
+    // Without the sample months of 01/1989 to 02/1991 the FGTS tables cannot be made: they are
+    // not written, and the series still is.
+    const auto without =
+        importSeries(dir.path(), "jam", kOfficial / "fgts_jam_coeficiente.csv", nullptr);
+    EXPECT_EQ(without.written, (std::vector<std::string>{"serie-jam.tab", "fontes.tab"}));
+    std::filesystem::copy_file(std::filesystem::path(CORVANA_SAMPLE_DATA) / "fgts-jam-exemplo.tab",
+                               dir / "fgts-jam-exemplo.tab");
+    importSeries(dir.path(), "jam", kOfficial / "fgts_jam_coeficiente.csv", nullptr);
+    const auto fgts = load(dir / "fgts.tab");
+    // TR 7 %: (1,07 × 1,0024662698 − 1) cut to 0,072638 and (1,07 × 1,004867551 − 1) to 0,075208.
+    EXPECT_EQ(fgts.row(27),
+              (std::vector<std::string>{"03/1991", "7,0000", "7,2638", "7,5208",
+                                        "calculado da TR oficial", "calculado da TR oficial",
+                                        "296,162731548", "315,921785542", "Cr$"}));
+    EXPECT_EQ(OfficialFolder::at(fgts, "01/1999", 4), "oficial");  // the JAM the Caixa published
+    EXPECT_EQ(OfficialFolder::at(fgts, "01/1989", 4), "exemplo");
+    const auto credits = load(dir / "fgtsmes3.tab");
+    // The quarterly credit of 06/1989 compounds April to June: 1,10 × 1,12 × 1,15 − 1.
+    EXPECT_EQ(credits.row(2)[2], "exemplo");
+    EXPECT_EQ(credits.row(2)[3], "0,416800");
+    std::map<std::string, std::string> sample;
+    for (const auto& row : readSources(dir.path()))
+        if (row.size() > 5) sample[row[0]] = row[5];
+    EXPECT_EQ(sample["fgts.tab"], "Sim");
+    EXPECT_EQ(sample["fgtsmes6.tab"], "Sim");
+    EXPECT_EQ(sample["fgts-jam-exemplo.tab"], "Sim");
+    EXPECT_EQ(sample["serie-jam.tab"], "Não");
+}
+
+TEST(DerivedTables, RevisionTablesKeepTheSourceDigitsAndRefuseAValueTheyWouldRound) {
+    TempDir dir;
+    importText(dir, "inpc", "inpc.csv", "12/1998;0,18\n01/1999;0,7\n02/1999;1,05\n");
+    const auto result = importText(dir, "tr", "tr.csv", "12/1998;0,2189\n01/1999;0,31\n");
+    EXPECT_EQ(result.written, (std::vector<std::string>{
+                                  "serie-tr.tab", "fgtsdifz.tab", "fgtsdif.tab", "fgtsdifx.tab",
+                                  "fgtsdifj.tab", "fgtsdifxj.tab", "abre.tab", "fontes.tab"}));
+    const auto z = load(dir / "fgtsdifz.tab");
+    ASSERT_EQ(z.rowCount(),
+              3);  // the credits of 01/1999 and 02/1999: TR and INPC of the month before
+    EXPECT_EQ(z.row(1), (std::vector<std::string>{"10/01/1999", "11/1998", "", "", "", "0,2466",
+                                                  "0,2189", "", "", "0,2466", "0,18", "", ""}));
+    EXPECT_EQ(z.row(2)[6], "0,3100");
+    EXPECT_EQ(z.row(2)[10], "0,70");
+    EXPECT_EQ(load(dir / "fgtsdifx.tab").row(2),
+              (std::vector<std::string>{"10/02/1999", "07/01/1999", "", ""}));
+    const auto before = snapshot(dir.path());
+    writeBytes(dir / "novo.csv", "02/1999;0,12345\n");
+    EXPECT_THROW(importSeries(dir.path(), "tr", dir / "novo.csv", nullptr), ImportError);
+    std::filesystem::remove(dir / "novo.csv");
+    EXPECT_EQ(snapshot(dir.path()), before);
+}
+
 }  // namespace

@@ -1,0 +1,51 @@
+// Tables of the bundled data folder that derive from more than one official series: the FGTS
+// tables (TR and JAM) and the FGTS index-revision tables (TR with INPC or IPCA-E). Each build
+// function receives the stored series it names and the table's current contents, and returns
+// false when a series it needs is missing.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "core/tables/official_series.hpp"
+#include "core/toolkit/string_grid.hpp"
+
+namespace corvana::tables {
+
+// Stored series by SERIE name ("tr", "inpc", …).
+using SeriesSet = std::map<std::string, Series>;
+
+// The sample JAM 3 % (% a month) of 01/1989 to 02/1991, made-up values: the FGTS tables take
+// them for the months before the official TR.
+inline constexpr const char* kSampleJamFile = "fgts-jam-exemplo.tab";
+
+// Revision tables: one row per JAM credit (day 10 of month M), the competence M - 2, the TR of
+// the JAM credited in M (the TR of the period that starts on day 1 of M - 1), the yearly 3 % as
+// its monthly rate and the index of M - 1. fgtsdifz.tab and ipcaez.tab start with the credit of
+// 01/1999, fgtsdifj.tab with that of 03/1991; fgtsdifx.tab and fgtsdifxj.tab are their input
+// grids (credit date, deposit date on day 7 of M - 1).
+bool buildRevisionInpc(const SeriesSet& s, toolkit::StringGrid& table);        // fgtsdifz.tab
+bool buildRevisionInpcInputs(const SeriesSet& s, toolkit::StringGrid& table);  // fgtsdifx.tab
+bool buildRevisionInpc1991(const SeriesSet& s, toolkit::StringGrid& table);    // fgtsdifj.tab
+bool buildRevisionInpc1991Inputs(const SeriesSet& s,
+                                 toolkit::StringGrid& table);             // fgtsdifxj.tab
+bool buildRevisionIpcae(const SeriesSet& s, toolkit::StringGrid& table);  // ipcaez.tab
+// abre.tab: its presence offers the start in February 1991; it holds no value.
+bool buildRevisionStarts(const SeriesSet& s, toolkit::StringGrid& table);
+
+// fgts.tab: month, TR of the month before, JAM 3 % and 6 % of the month with their origin, the
+// JAM indices (currency changes built in) and the currency, 01/1989 to 06/2024. A JAM the Caixa
+// published is taken as published; the others are computed from the TR. The months before the
+// TR (01/1989 to 02/1991) are sample values: the JAM 3 % of the sample table kSampleJamFile,
+// which the converter hands over as the series "exemplo-jam".
+bool buildFgtsMonths(const SeriesSet& s, toolkit::StringGrid& table);  // fgts.tab
+// fgtsmes3.tab / fgtsmes6.tab: the FGTS credit dates with the rate credited for 3 % / 6 %
+// accounts (the quarterly credits of 1989 compound their months), from the same months.
+bool buildFgtsCredits3(const SeriesSet& s, toolkit::StringGrid& table);
+bool buildFgtsCredits6(const SeriesSet& s, toolkit::StringGrid& table);
+
+// Whether a table holds rows whose origin column says "exemplo".
+bool fgtsMonthsHaveSample(const toolkit::StringGrid& table);
+bool fgtsCreditsHaveSample(const toolkit::StringGrid& table);
+
+}  // namespace corvana::tables
