@@ -476,7 +476,7 @@ bool buildFederalMonthly(const Series& jf, StringGrid& table) {
 }
 
 bool buildFederalPercentages(const Series& jf, StringGrid& table) {
-    std::vector<std::vector<std::string>> rows{{"MM-js", "Índice (%)"}};
+    std::vector<std::vector<std::string>> rows{{"Mês", "Índice (%)"}};
     for (const auto& p : jf)
         rows.push_back({p.key, toolkit::formatfloatx("0.0000", number(p.value) * 100)});
     setRows(table, rows);
@@ -485,7 +485,7 @@ bool buildFederalPercentages(const Series& jf, StringGrid& table) {
 
 bool buildSavingsYields(const Series& poupanca, StringGrid& table) {
     std::map<int, std::vector<std::string>> months;
-    std::vector<std::string> header = monthlyHeader("MM-js");
+    std::vector<std::string> header = monthlyHeader("Mês");
     if (table.rowCount() > 0 && !table.cell(0, 0).empty()) header = table.row(0);
     for (int r = 1; r < table.rowCount(); ++r) {
         const int m = monthIndex(table.cell(0, r));

@@ -214,7 +214,7 @@ TEST(Import, ARefusedFileOrAFailedWriteChangesNothingInTheDataFolder) {
 TEST(Import, FontesListsEveryTableWithItsProvenance) {
     TempDir dir;
     toolkit::writeLines(dir / "tjmg.tab", {"MM-aa\t1", "01/1987\t1,0", "02/1987\t1,0"});
-    toolkit::writeLines(dir / "jfcg.tab", {"MM-js\tx", "05/1999\t1"});
+    toolkit::writeLines(dir / "jfcg.tab", {"Mês\tx", "05/1999\t1"});
     importText(dir, "tjsp", "t.csv", "12/1987;522,99\n01/1988;596,94\n");
     importText(dir, "ipca15", "i.csv", "11/2025;0,20\n12/2025;0,25\n");
     const auto rows = readSources(dir.path());
@@ -239,7 +239,7 @@ TEST(Import, FontesListsEveryTableWithItsProvenance) {
 
 TEST(Import, SavingsYieldsFillTheDayColumnsOfTheSavingsTable) {
     TempDir dir;
-    std::vector<std::string> header{"MM-js"};
+    std::vector<std::string> header{"Mês"};
     for (int d = 1; d <= 31; ++d) header.push_back(std::to_string(d));
     header.insert(header.end(), {"Moeda", "Divisor"});
     toolkit::StringGrid sample(34, 3);
@@ -301,6 +301,7 @@ TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
     const auto tjsp = load(f.dir / "tjsp.tab");
     const auto jf = load(f.dir / "jf.tab");
     const auto jfcg = load(f.dir / "Justiça Federal - Ações Condenatórias em Geral.tab");
+    EXPECT_EQ(jfcg.row(0), (std::vector<std::string>{"Mês", "Índice (%)"}));
     auto twoPlaces = [](const std::string& percent) {
         return toolkit::formatfloatx("0.00", toolkit::StrToFloat(percent));
     };
