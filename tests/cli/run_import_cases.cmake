@@ -17,7 +17,7 @@ function(expect_in text what)
 endfunction()
 
 run(0 help importar --help)
-foreach(serie inpc ipca ipca15 igpm tr selic jam jf tjsp poupanca)
+foreach(serie inpc ipca ipca15 igpm tr selic jam jf tjsp poupanca poupjuros)
   expect_in("${help}" "  ${serie}\t")
 endforeach()
 expect_in("${help}" "Tabela Prática do Tribunal de Justiça de São Paulo")

@@ -1,6 +1,7 @@
 // The FGTS tables and the FGTS index-revision tables, built from the stored official series.
 #include "core/tables/bundled_tables.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -310,6 +311,114 @@ bool buildFgtsCredits(const SeriesSet& s, StringGrid& table, bool six) {
     return true;
 }
 
+// ---- Configured-savings month tables -------------------------------------------------------
+
+const char* const kMonthNames[] = {"JAN", "FEV", "MAR", "ABR", "MAI", "JUN",
+                                   "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"};
+
+std::string monthLabel(int m) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%s/%02d", kMonthNames[m % 12], (m / 12) % 100);
+    return buf;
+}
+
+const char* savingsCurrency(int m) {
+    if (m < idx(1, 1989)) return "Cz$";
+    if (m < idx(3, 1990)) return "NCz$";
+    if (m < idx(7, 1993)) return "Cr$";
+    if (m < idx(6, 1994)) return "CR$";
+    return "R$";
+}
+
+// A statement row: the plan month's IPC (%) plus 0,5 %, and the rate (%) the bank credited.
+struct Statement {
+    const char* name;
+    Fixed ipc, credited;
+    const char* currency;
+};
+const Statement kStatements[] = {
+    {"Jul/87", {2606, 2}, {186106, 4}, "Cz$"},  {"Fev/89", {4272, 2}, {229708, 4}, "NCz$"},
+    {"Abr/90", {8432, 2}, {419865, 4}, "Cr$"},  {"Mai/90", {4480, 2}, {5, 1}, "Cr$"},
+    {"Jun/90", {787, 2}, {59069, 4}, "Cr$"},    {"Mar/91", {2187, 2}, {7535, 3}, "Cr$"},
+    {"Fev/91", {2187, 2}, {2081105, 5}, "Cr$"},
+};
+
+const Fixed kHalfPercent{5, 3};
+const Fixed kHundredth{1, 2};
+
+std::vector<std::string> statementRow(const char* name) {
+    for (const auto& st : kStatements)
+        if (std::string(name) == st.name) {
+            const Fixed f = cut(
+                add(mul(add(fromInt(1), mul(st.ipc, kHundredth)), add(fromInt(1), kHalfPercent)),
+                    fromInt(-1)),
+                6);
+            return {std::string("Extrato ") + name,
+                    text(f),
+                    "",
+                    text(cut(mul(st.credited, kHundredth), 6)),
+                    "",
+                    "",
+                    "",
+                    st.currency};
+        }
+    return {};
+}
+
+// One piece of a month table's layout: a statement row, or the months from `first` to `last`
+// (-1: up to the last month the series give).
+struct LayoutItem {
+    const char* statement;
+    int first, last;
+};
+
+bool buildSavingsLayout(const SeriesSet& s, StringGrid& table,
+                        const std::vector<LayoutItem>& layout) {
+    const Series* trSeries = find(s, "tr");
+    const Series* jurosSeries = find(s, "poupjuros");
+    const Series* sampleSeries = find(s, "exemplo-poupanca");
+    if (!trSeries || !jurosSeries || !sampleSeries) return false;
+    const MonthValues tr = byMonth(*trSeries), juros = byMonth(*jurosSeries),
+                      sample = byMonth(*sampleSeries);
+    // The last month with a TR and, from 05/2012 on, with the interest part of its yield.
+    int last = -1;
+    for (const auto& [m, v] : tr)
+        if (m < idx(5, 2012) || juros.count(m)) last = std::max(last, m);
+    auto index = [&](int m) -> std::string {
+        if (m >= idx(2, 1991)) {
+            auto t = tr.find(m);
+            if (t == tr.end()) return {};
+            Fixed rate = kHalfPercent;
+            if (m >= idx(5, 2012)) {
+                auto j = juros.find(m);
+                if (j == juros.end()) return {};
+                rate = parse(j->second, "poupjuros", monthText(m));
+            }
+            const Fixed trFactor =
+                add(fromInt(1), mul(parse(t->second, "tr", monthText(m)), kHundredth));
+            return text(cut(add(mul(trFactor, add(fromInt(1), rate)), fromInt(-1)), 6));
+        }
+        auto e = sample.find(m);
+        return e == sample.end() ? std::string() : e->second;
+    };
+    std::vector<std::vector<std::string>> rows{{"Mês", "Índice", "Valor", "Índice creditado",
+                                                "Valor creditado", "Diferença",
+                                                "Saldo da diferença", "Moeda"}};
+    for (const auto& item : layout) {
+        if (item.statement) {
+            rows.push_back(statementRow(item.statement));
+            continue;
+        }
+        for (int m = item.first; m <= (item.last < 0 ? last : item.last); ++m) {
+            const std::string value = index(m);
+            if (value.empty()) return false;  // a month no series gives
+            rows.push_back({monthLabel(m), value, "", "", "", "", "", savingsCurrency(m)});
+        }
+    }
+    setRows(table, rows);
+    return true;
+}
+
 bool originSays(const StringGrid& table, int column) {
     for (int r = 1; r < table.rowCount(); ++r)
         if (table.cell(column, r) == "exemplo") return true;
@@ -368,6 +477,61 @@ bool buildFgtsCredits3(const SeriesSet& s, StringGrid& table) {
 }
 bool buildFgtsCredits6(const SeriesSet& s, StringGrid& table) {
     return buildFgtsCredits(s, table, true);
+}
+
+// The statement rows sit where the windows look for them: mes.tab rows 1, 21, 37, 39; mes2.tab
+// and mes3.tab rows 1, 21, 36, 38, 40 and 50 / 49.
+bool buildSavingsMonths(const SeriesSet& s, StringGrid& table) {
+    return buildSavingsLayout(s, table,
+                              {{"Jul/87", 0, 0},
+                               {nullptr, idx(7, 1987), idx(1, 1989)},
+                               {"Fev/89", 0, 0},
+                               {nullptr, idx(2, 1989), idx(4, 1990)},
+                               {"Mai/90", 0, 0},
+                               {nullptr, idx(5, 1990), idx(5, 1990)},
+                               {"Jun/90", 0, 0},
+                               {nullptr, idx(6, 1990), -1}});
+}
+bool buildSavingsMonths2(const SeriesSet& s, StringGrid& table) {
+    return buildSavingsLayout(s, table,
+                              {{"Jul/87", 0, 0},
+                               {nullptr, idx(7, 1987), idx(1, 1989)},
+                               {"Fev/89", 0, 0},
+                               {nullptr, idx(2, 1989), idx(3, 1990)},
+                               {"Abr/90", 0, 0},
+                               {nullptr, idx(4, 1990), idx(4, 1990)},
+                               {"Mai/90", 0, 0},
+                               {nullptr, idx(5, 1990), idx(5, 1990)},
+                               {"Jun/90", 0, 0},
+                               {nullptr, idx(6, 1990), idx(2, 1991)},
+                               {"Mar/91", 0, 0},
+                               {nullptr, idx(3, 1991), -1}});
+}
+bool buildSavingsMonths3(const SeriesSet& s, StringGrid& table) {
+    return buildSavingsLayout(s, table,
+                              {{"Jul/87", 0, 0},
+                               {nullptr, idx(7, 1987), idx(1, 1989)},
+                               {"Fev/89", 0, 0},
+                               {nullptr, idx(2, 1989), idx(3, 1990)},
+                               {"Abr/90", 0, 0},
+                               {nullptr, idx(4, 1990), idx(4, 1990)},
+                               {"Mai/90", 0, 0},
+                               {nullptr, idx(5, 1990), idx(5, 1990)},
+                               {"Jun/90", 0, 0},
+                               {nullptr, idx(6, 1990), idx(1, 1991)},
+                               {"Fev/91", 0, 0},
+                               {nullptr, idx(2, 1991), -1}});
+}
+
+bool savingsMonthsHaveSample(const StringGrid& table) {
+    for (int r = 1; r < table.rowCount(); ++r) {
+        const std::string& label = table.cell(0, r);
+        if (label.size() == 6 && label[3] == '/' && label.substr(4) != "91" &&
+            label.substr(4) >= "87")
+            return true;
+        if (label == "JAN/91") return true;
+    }
+    return false;
 }
 
 bool fgtsMonthsHaveSample(const StringGrid& table) {

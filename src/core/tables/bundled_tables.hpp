@@ -18,6 +18,10 @@ using SeriesSet = std::map<std::string, Series>;
 // The sample JAM 3 % (% a month) of 01/1989 to 02/1991, made-up values: the FGTS tables take
 // them for the months before the official TR.
 inline constexpr const char* kSampleJamFile = "fgts-jam-exemplo.tab";
+// The savings index (fraction a month) of 07/1987 to 01/1991 for the configured-savings month
+// tables: sample values (the variation of the TJSP factors plus 0,5 %, not the yield credited),
+// handed over as the series "exemplo-poupanca".
+inline constexpr const char* kSampleSavingsMonthsFile = "poupanca-mensal-exemplo.tab";
 
 // Revision tables: one row per JAM credit (day 10 of month M), the competence M - 2, the TR of
 // the JAM credited in M (the TR of the period that starts on day 1 of M - 1), the yearly 3 % as
@@ -43,6 +47,18 @@ bool buildFgtsMonths(const SeriesSet& s, toolkit::StringGrid& table);  // fgts.t
 // accounts (the quarterly credits of 1989 compound their months), from the same months.
 bool buildFgtsCredits3(const SeriesSet& s, toolkit::StringGrid& table);
 bool buildFgtsCredits6(const SeriesSet& s, toolkit::StringGrid& table);
+
+// mes.tab, mes2.tab, mes3.tab: the month tables of the configured-savings windows. Column 0 the
+// month ("JAN/89") or a statement row ("Extrato Fev/89"), 1 the index F (fraction, 6 decimals,
+// cut), 3 for a statement row the rate the bank credited, 7 the currency. From 02/1991 on a
+// month's index is the yield of a savings account of day 1, (1 + TR) × (1 + juros) − 1, with
+// 0,5 % of interest a month up to 04/2012 and the "poupjuros" series from 05/2012 on; the months
+// before are the sample series "exemplo-poupanca". A statement row's index is the plan month's
+// IPC plus 0,5 %.
+bool buildSavingsMonths(const SeriesSet& s, toolkit::StringGrid& table);   // mes.tab
+bool buildSavingsMonths2(const SeriesSet& s, toolkit::StringGrid& table);  // mes2.tab
+bool buildSavingsMonths3(const SeriesSet& s, toolkit::StringGrid& table);  // mes3.tab
+bool savingsMonthsHaveSample(const toolkit::StringGrid& table);
 
 // Whether a table holds rows whose origin column says "exemplo".
 bool fgtsMonthsHaveSample(const toolkit::StringGrid& table);

@@ -2,6 +2,7 @@
 #include "core/tables/converter.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 
@@ -181,11 +182,17 @@ const std::vector<SeriesInfo> kSeries = {
      "BCB, rentabilidade da poupança por data de início (SGS 25 até 03/05/2012, 195 desde "
      "04/05/2012)",
      {Period::Daily, false}},
+    {"poupjuros",
+     "serie-poupjuros.tab",
+     "Poupança: juros (fração ao mês) da remuneração, de 05/2012 em diante",
+     "Juros da poupança pela Lei 12.703/2012 (0,5% ou 70% da meta Selic mensalizada): cópia de "
+     "terceiros do sistema PNRJ",
+     {}},
 };
 
 // A table built from one series (`build`) or from several (`buildFrom`, `series` naming them
-// separated by spaces; "exemplo-jam" is the sample table kSampleJamFile). A table that may also
-// hold periods no official series covers is official only when `allOfficial` (one series) or
+// separated by spaces; "exemplo-…" names a sample table, see sampleInputFile). A table that may
+// also hold periods no official series covers is official only when `allOfficial` (one series) or
 // `hasSample` (several) says so.
 struct DerivedTable {
     const char* file;
@@ -197,6 +204,11 @@ struct DerivedTable {
     bool (*buildFrom)(const SeriesSet&, StringGrid&) = nullptr;
     bool (*hasSample)(const StringGrid&) = nullptr;
 };
+
+// The sample table that a derived table reads as the input "exemplo-…".
+const char* sampleInputFile(const std::string& input) {
+    return input == "exemplo-poupanca" ? kSampleSavingsMonthsFile : kSampleJamFile;
+}
 
 std::vector<std::string> inputsOf(const DerivedTable& d) {
     std::vector<std::string> out;
@@ -265,6 +277,15 @@ const DerivedTable kDerived[] = {
      nullptr, true, buildFgtsCredits3, fgtsCreditsHaveSample},
     {"fgtsmes6.tab", "FGTS: taxa de cada crédito, contas de 6%", "tr jam exemplo-jam", nullptr,
      nullptr, true, buildFgtsCredits6, fgtsCreditsHaveSample},
+    {"mes.tab", "Poupança configurada: índice de cada mês e dos extratos",
+     "tr poupjuros exemplo-poupanca", nullptr, nullptr, true, buildSavingsMonths,
+     savingsMonthsHaveSample},
+    {"mes2.tab", "Poupança configurada com Collor I e II: índice de cada mês e dos extratos",
+     "tr poupjuros exemplo-poupanca", nullptr, nullptr, true, buildSavingsMonths2,
+     savingsMonthsHaveSample},
+    {"mes3.tab", "Poupança configurada (01/1991): índice de cada mês e dos extratos",
+     "tr poupjuros exemplo-poupanca", nullptr, nullptr, true, buildSavingsMonths3,
+     savingsMonthsHaveSample},
 };
 
 // Sample tables that come with the program, for fontes.tab.
@@ -274,6 +295,8 @@ const std::pair<const char*, const char*> kSampleDescriptions[] = {
     {"tjpre.tab", "Débitos Judiciais PR (mês a mês - não expurgada)"},
     {"poupanca13.tab", "Poupança Diária: rendimento (%) por dia de aniversário"},
     {kSampleJamFile, "FGTS: JAM 3% de 01/1989 a 02/1991 (valores inventados)"},
+    {kSampleSavingsMonthsFile,
+     "Poupança configurada: índice de 07/1987 a 01/1991 (exemplo: fatores do TJSP mais 0,5%)"},
 };
 
 bool isRegular(const fs::path& p) {
@@ -307,10 +330,29 @@ long order(const std::string& key) {
     return m * 32L + day;
 }
 
+// The month of a period "mm/yyyy" or "dd/mm/yyyy", or of a month label "JAN/89" / "jan/89"; -1
+// for anything else.
+int periodMonth(const std::string& cell) {
+    if (const int m = monthIndex(cell); m >= 0) return m;
+    static const char* const names[] = {"jan", "fev", "mar", "abr", "mai", "jun",
+                                        "jul", "ago", "set", "out", "nov", "dez"};
+    if (cell.size() != 6 || cell[3] != '/' || !std::isdigit(static_cast<unsigned char>(cell[4])) ||
+        !std::isdigit(static_cast<unsigned char>(cell[5])))
+        return -1;
+    std::string name = cell.substr(0, 3);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int i = 0; i < 12; ++i)
+        if (name == names[i]) {
+            const int yy = std::stoi(cell.substr(4));
+            return (yy >= 50 ? 1900 + yy : 2000 + yy) * 12 + i;
+        }
+    return -1;
+}
+
 // The last period of a table (column 0 of the last row that holds one), as "mm/yyyy".
 std::string lastMonth(const StringGrid& g) {
     for (int r = g.rowCount() - 1; r >= 1; --r) {
-        const int m = monthIndex(g.cell(0, r));
+        const int m = periodMonth(g.cell(0, r));
         if (m >= 0) return monthText(m);
     }
     return "";
@@ -611,8 +653,8 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
                     inputs[in] = series;
                 } else {
                     const SeriesInfo* other = findSeries(in);
-                    inputs[in] =
-                        seriesOf(loadIfPresent(dataDir / (other ? other->file : kSampleJamFile)));
+                    inputs[in] = seriesOf(
+                        loadIfPresent(dataDir / (other ? other->file : sampleInputFile(in))));
                 }
             }
             built = d.buildFrom(inputs, g);

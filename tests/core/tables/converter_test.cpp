@@ -415,4 +415,34 @@ TEST(DerivedTables, RevisionTablesKeepTheSourceDigitsAndRefuseAValueTheyWouldRou
     EXPECT_EQ(snapshot(dir.path()), before);
 }
 
+TEST(DerivedTables, SavingsMonthTablesGrowOnlyWithBothTheTrAndTheInterestOfTheMonth) {
+    TempDir dir;
+    std::filesystem::copy_file(
+        std::filesystem::path(CORVANA_SAMPLE_DATA) / "poupanca-mensal-exemplo.tab",
+        dir / "poupanca-mensal-exemplo.tab");
+    importSeries(dir.path(), "tr", kOfficial / "tr_bcb_sgs226_dia1.csv", nullptr);
+    importSeries(dir.path(), "poupjuros",
+                 kOfficial / "poupanca_juros_remuneracao_adicional_pnrj.csv", nullptr);
+    auto last = [&](const char* table) {
+        const auto g = load(dir / table);
+        return g.row(g.rowCount() - 1);
+    };
+    const auto mes = load(dir / "mes.tab");
+    // The plan month's IPC plus 0,5 %: 1,4272 × 1,005 − 1, and the rate the bank credited.
+    EXPECT_EQ(mes.row(21), (std::vector<std::string>{"Extrato Fev/89", "0,434336", "",
+                                                     "0,229708", "", "", "", "NCz$"}));
+    EXPECT_EQ(OfficialFolder::at(mes, "JUL/87", 1), "0,035658");  // a sample month
+    EXPECT_EQ(last("mes2.tab")[0], "MAR/26");
+    // A TR without the month's interest part does not make a row with a made-up 0,5 %.
+    importText(dir, "tr", "tr.csv", "04/2026;0,1\n");
+    EXPECT_EQ(last("mes3.tab")[0], "MAR/26");
+    importText(dir, "poupjuros", "j.csv", "04/2026;0,004\n");
+    EXPECT_EQ(last("mes3.tab"),
+              (std::vector<std::string>{"ABR/26", "0,005004", "", "", "", "", "", "R$"}));
+    for (const auto& row : readSources(dir.path()))
+        if (row[0] == "mes.tab") {
+            EXPECT_EQ(row[5], "Sim");
+        }
+}
+
 }  // namespace
