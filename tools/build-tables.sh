@@ -16,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 built=(fontes.tab t0001.tab tjsp.tab jf.tab "Justiça Federal - Ações Condenatórias em Geral.tab"
        "INPC IBGE.tab" "IPCA-E.tab" "IGP-M FGV.tab" jfcg.tab
        fgtsdifz.tab fgtsdif.tab fgtsdifx.tab fgtsdifj.tab fgtsdifxj.tab ipcaez.tab abre.tab
-       fgts.tab fgtsmes3.tab fgtsmes6.tab mes.tab mes2.tab mes3.tab)
+       fgts.tab fgtsmes3.tab fgtsmes6.tab mes.tab mes2.tab mes3.tab urvtab.tab)
 
 # The built tables start from nothing, so nothing of an earlier build survives.
 cp -p "$root"/data/tabelas/*.tab "$work"/
@@ -34,6 +34,7 @@ import tr     tr_bcb_sgs226_dia1.csv
 import selic  selic_acumulada_mes_bcb_sgs4390.csv
 import jam    fgts_jam_coeficiente.csv
 import poupjuros poupanca_juros_remuneracao_adicional_pnrj.csv
+import urv    urv_diaria_parcial_wikipedia_secondary.csv
 
 cp "$work"/serie-*.tab "$out"/
 for t in "${built[@]}"; do cp "$work/$t" "$out/"; done

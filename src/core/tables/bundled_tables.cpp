@@ -419,6 +419,37 @@ bool buildSavingsLayout(const SeriesSet& s, StringGrid& table,
     return true;
 }
 
+// ---- URV days ------------------------------------------------------------------------------
+
+// The URV of 01/06/1994 to 30/06/1994, as the URV calculator lists them.
+const char* const kJuneUrv[] = {
+    "1.908,68", "1.942,11", "1.942,11", "1.976,13", "1.976,13", "1.976,13", "2.010,74", "2.046,38",
+    "2.082,65", "2.119,80", "2.157,78", "2.157,78", "2.157,78", "2.196,55", "2.236,02", "2.276,91",
+    "2.318,55", "2.361,49", "2.361,49", "2.361,49", "2.406,05", "2.452,17", "2.499,18", "2.547,09",
+    "2.596,58", "2.596,58", "2.596,58", "2.647,03", "2.698,46", "2.750,00"};
+
+// A day's sort key (year, month, day).
+long dayOrder(const std::string& key) {
+    return monthIndex(key) * 32L + std::stoi(key.substr(0, 2));
+}
+
+// An amount with thousands points and two decimals, rounded half up: "1.908,68".
+std::string money(const Fixed& value, const std::string& key) {
+    if (value.units < 0) throw ImportError("A URV de " + key + " da série urv é negativa.");
+    Fixed v = value;
+    if (v.places > 2) {
+        const Wide d = pow10(v.places - 2);
+        v = {(v.units + d / 2) / d, 2};
+    } else {
+        v = cut(v, 2);
+    }
+    std::string plain = text(v);  // "1908,68"
+    std::string whole = plain.substr(0, plain.size() - 3);
+    for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3)
+        whole.insert(static_cast<size_t>(at), ".");
+    return whole + plain.substr(plain.size() - 3);
+}
+
 bool originSays(const StringGrid& table, int column) {
     for (int r = 1; r < table.rowCount(); ++r)
         if (table.cell(column, r) == "exemplo") return true;
@@ -530,6 +561,37 @@ bool savingsMonthsHaveSample(const StringGrid& table) {
             label.substr(4) >= "87")
             return true;
         if (label == "JAN/91") return true;
+    }
+    return false;
+}
+
+bool buildUrvDays(const SeriesSet& s, StringGrid& table) {
+    const Series* urvSeries = find(s, "urv");
+    const Series* sampleSeries = find(s, "exemplo-urv");
+    if (!urvSeries || !sampleSeries) return false;
+    std::map<long, std::pair<std::string, std::string>> days;
+    const long firstOfficial = dayOrder(urvSeries->front().key);
+    for (const auto& p : *sampleSeries)
+        if (p.key.size() == 10 && dayOrder(p.key) < firstOfficial)
+            days[dayOrder(p.key)] = {p.key, p.value};
+    for (const auto& p : *urvSeries)
+        days[dayOrder(p.key)] = {p.key, money(parse(p.value, "urv", p.key), p.key)};
+    for (int d = 1; d <= 30; ++d) {
+        const std::string key = ddmm(d, idx(6, 1994));
+        days.emplace(dayOrder(key), std::pair{key, std::string(kJuneUrv[d - 1])});
+    }
+    const bool sample = !days.empty() && days.begin()->first < firstOfficial;
+    std::vector<std::vector<std::string>> rows{
+        {"Data", sample ? "URV (11/1993 a 02/1994: EXEMPLO)" : "URV"}};
+    for (const auto& [order, day] : days) rows.push_back({day.first, day.second});
+    setRows(table, rows);
+    return true;
+}
+
+bool urvDaysHaveSample(const StringGrid& table) {
+    for (int r = 1; r < table.rowCount(); ++r) {
+        const int m = monthIndex(table.cell(0, r));
+        if (m >= 0 && m < idx(3, 1994)) return true;
     }
     return false;
 }

@@ -22,6 +22,8 @@ inline constexpr const char* kSampleJamFile = "fgts-jam-exemplo.tab";
 // tables: sample values (the variation of the TJSP factors plus 0,5 %, not the yield credited),
 // handed over as the series "exemplo-poupanca".
 inline constexpr const char* kSampleSavingsMonthsFile = "poupanca-mensal-exemplo.tab";
+// The URV of 01/11/1993 to 28/02/1994 (CR$): sample values, the series "exemplo-urv".
+inline constexpr const char* kSampleUrvFile = "urv-exemplo.tab";
 
 // Revision tables: one row per JAM credit (day 10 of month M), the competence M - 2, the TR of
 // the JAM credited in M (the TR of the period that starts on day 1 of M - 1), the yearly 3 % as
@@ -59,6 +61,12 @@ bool buildSavingsMonths(const SeriesSet& s, toolkit::StringGrid& table);   // me
 bool buildSavingsMonths2(const SeriesSet& s, toolkit::StringGrid& table);  // mes2.tab
 bool buildSavingsMonths3(const SeriesSet& s, toolkit::StringGrid& table);  // mes3.tab
 bool savingsMonthsHaveSample(const toolkit::StringGrid& table);
+
+// urvtab.tab: day "dd/mm/yyyy" and the URV of the day (CR$, "1.234,56"): the days of the
+// series "urv", the June 1994 values of the URV calculator's own lists for the June days the
+// series lacks, and the sample days of "exemplo-urv" before the series' first day.
+bool buildUrvDays(const SeriesSet& s, toolkit::StringGrid& table);
+bool urvDaysHaveSample(const toolkit::StringGrid& table);
 
 // Whether a table holds rows whose origin column says "exemplo".
 bool fgtsMonthsHaveSample(const toolkit::StringGrid& table);

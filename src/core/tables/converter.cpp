@@ -182,6 +182,11 @@ const std::vector<SeriesInfo> kSeries = {
      "BCB, rentabilidade da poupança por data de início (SGS 25 até 03/05/2012, 195 desde "
      "04/05/2012)",
      {Period::Daily, false}},
+    {"urv",
+     "serie-urv.tab",
+     "URV diária (CR$) dos dias úteis",
+     "URV diária publicada pelo BCB (cópia secundária da tabela da Wikipédia em português)",
+     {Period::Daily, false}},
     {"poupjuros",
      "serie-poupjuros.tab",
      "Poupança: juros (fração ao mês) da remuneração, de 05/2012 em diante",
@@ -207,7 +212,9 @@ struct DerivedTable {
 
 // The sample table that a derived table reads as the input "exemplo-…".
 const char* sampleInputFile(const std::string& input) {
-    return input == "exemplo-poupanca" ? kSampleSavingsMonthsFile : kSampleJamFile;
+    if (input == "exemplo-poupanca") return kSampleSavingsMonthsFile;
+    if (input == "exemplo-urv") return kSampleUrvFile;
+    return kSampleJamFile;
 }
 
 std::vector<std::string> inputsOf(const DerivedTable& d) {
@@ -277,6 +284,8 @@ const DerivedTable kDerived[] = {
      nullptr, true, buildFgtsCredits3, fgtsCreditsHaveSample},
     {"fgtsmes6.tab", "FGTS: taxa de cada crédito, contas de 6%", "tr jam exemplo-jam", nullptr,
      nullptr, true, buildFgtsCredits6, fgtsCreditsHaveSample},
+    {"urvtab.tab", "URV: valor diário (CR$)", "urv exemplo-urv", nullptr, nullptr, true,
+     buildUrvDays, urvDaysHaveSample},
     {"mes.tab", "Poupança configurada: índice de cada mês e dos extratos",
      "tr poupjuros exemplo-poupanca", nullptr, nullptr, true, buildSavingsMonths,
      savingsMonthsHaveSample},
@@ -295,6 +304,9 @@ const std::pair<const char*, const char*> kSampleDescriptions[] = {
     {"tjpre.tab", "Débitos Judiciais PR (mês a mês - não expurgada)"},
     {"poupanca13.tab", "Poupança Diária: rendimento (%) por dia de aniversário"},
     {kSampleJamFile, "FGTS: JAM 3% de 01/1989 a 02/1991 (valores inventados)"},
+    {"urv.tab", "URV: meses de 03/1994 em diante, sem remunerações"},
+    {"fgtsjuros.tab", "FGTS, juros progressivos: meses de 01/1986 a 12/1999 e taxas"},
+    {kSampleUrvFile, "URV diária de 01/11/1993 a 28/02/1994 (valores inventados)"},
     {kSampleSavingsMonthsFile,
      "Poupança configurada: índice de 07/1987 a 01/1991 (exemplo: fatores do TJSP mais 0,5%)"},
 };
@@ -440,6 +452,10 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
             std::string description;
             for (const auto& [f, d] : kSampleDescriptions)
                 if (n == f) description = d;
+            // The URV calculator's other correction tables, at a sample 0,50 % a month.
+            if (description.empty() &&
+                (n.rfind("Tribunal de Justiça ", 0) == 0 || n == "IGP-DI FGV.tab"))
+                description = n.substr(0, n.size() - 4) + ": índice (%) de cada mês";
             rows.push_back({n, description, "valores de exemplo", "", lastMonth(g), "Sim"});
         }
     }

@@ -429,8 +429,8 @@ TEST(DerivedTables, SavingsMonthTablesGrowOnlyWithBothTheTrAndTheInterestOfTheMo
     };
     const auto mes = load(dir / "mes.tab");
     // The plan month's IPC plus 0,5 %: 1,4272 × 1,005 − 1, and the rate the bank credited.
-    EXPECT_EQ(mes.row(21), (std::vector<std::string>{"Extrato Fev/89", "0,434336", "",
-                                                     "0,229708", "", "", "", "NCz$"}));
+    EXPECT_EQ(mes.row(21), (std::vector<std::string>{"Extrato Fev/89", "0,434336", "", "0,229708",
+                                                     "", "", "", "NCz$"}));
     EXPECT_EQ(OfficialFolder::at(mes, "JUL/87", 1), "0,035658");  // a sample month
     EXPECT_EQ(last("mes2.tab")[0], "MAR/26");
     // A TR without the month's interest part does not make a row with a made-up 0,5 %.
@@ -443,6 +443,21 @@ TEST(DerivedTables, SavingsMonthTablesGrowOnlyWithBothTheTrAndTheInterestOfTheMo
         if (row[0] == "mes.tab") {
             EXPECT_EQ(row[5], "Sim");
         }
+}
+
+TEST(DerivedTables, UrvDaysAreTheSeriesTheJuneListAndOnlyBeforeTheSeriesTheSampleDays) {
+    TempDir dir;
+    std::filesystem::copy_file(std::filesystem::path(CORVANA_SAMPLE_DATA) / "urv-exemplo.tab",
+                               dir / "urv-exemplo.tab");
+    // Made-up URVs: a sample day of the sample table, and a June day the list also has.
+    importText(dir, "urv", "urv.csv", "28/02/1994;640,1\n01/03/1994;647,50\n02/06/1994;1943\n");
+    const auto g = load(dir / "urvtab.tab");
+    EXPECT_EQ(g.row(0), (std::vector<std::string>{"Data", "URV (11/1993 a 02/1994: EXEMPLO)"}));
+    EXPECT_EQ(OfficialFolder::at(g, "27/02/1994", 1), "630,39");    // sample
+    EXPECT_EQ(OfficialFolder::at(g, "28/02/1994", 1), "640,10");    // the series, not the sample
+    EXPECT_EQ(OfficialFolder::at(g, "01/06/1994", 1), "1.908,68");  // the calculator's list
+    EXPECT_EQ(OfficialFolder::at(g, "02/06/1994", 1), "1.943,00");  // the series
+    EXPECT_EQ(g.rowCount(), 1 + 119 + 2 + 30);
 }
 
 }  // namespace
