@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 # The tables the converter builds; every other .tab of data/tabelas is a sample table (fontes.tab
 # lists it as "exemplo") and stays as it is.
 built=(fontes.tab t0001.tab tjsp.tab jf.tab "Justiça Federal - Ações Condenatórias em Geral.tab"
-       "INPC IBGE.tab" "IPCA-E.tab" "IGP-M FGV.tab" jfcg.tab
+       "INPC IBGE.tab" "IPCA-E.tab" "IGP-M FGV.tab" jfcg.tab "Tribunal de Justiça São Paulo (mensal).tab"
        fgtsdifz.tab fgtsdif.tab fgtsdifx.tab fgtsdifj.tab fgtsdifxj.tab ipcaez.tab abre.tab
        fgts.tab fgtsmes3.tab fgtsmes6.tab mes.tab mes2.tab mes3.tab urvtab.tab)
 

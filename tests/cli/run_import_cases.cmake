@@ -24,7 +24,7 @@ expect_in("${help}" "Tabela Prática do Tribunal de Justiça de São Paulo")
 
 run(0 out importar --data-dir "${WORK}/data" tjsp "${OFFICIAL}/tjsp_tabela_pratica_ed2026-01.csv")
 expect_in("${out}" "01/2026: — → 101,977695")
-expect_in("${out}" "tabelas gravadas: t0001.tab; tjsp.tab; fontes.tab;")
+expect_in("${out}" "tabelas gravadas: t0001.tab; tjsp.tab; Tribunal de Justiça São Paulo (mensal).tab; fontes.tab;")
 file(WRITE "${WORK}/sgs.json" "[{\"data\":\"01/01/2026\",\"valor\":\"101.98\"}]")
 run(0 out importar --data-dir "${WORK}/data" tjsp "${WORK}/sgs.json")
 expect_in("${out}" "01/2026: 101,977695 → 101,98")

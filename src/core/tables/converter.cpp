@@ -250,6 +250,11 @@ const DerivedTable kDerived[] = {
     {"tjsp.tab",
      "Débitos Judiciais São Paulo (mês a mês): razão de fatores consecutivos da Tabela Prática",
      "tjsp", buildSaoPauloMonthly},
+    {"Tribunal de Justiça São Paulo (mensal).tab",
+     "Tribunal de Justiça São Paulo (mensal): índice (%) de cada mês, razão de fatores "
+     "consecutivos "
+     "da Tabela Prática",
+     "tjsp", buildSaoPauloPercentages, nullptr, true},
     {"jf.tab", "Justiça Federal (mês a mês): variação mensal de cada mês", "jf",
      buildFederalMonthly},
     {"Justiça Federal - Ações Condenatórias em Geral.tab",
@@ -502,8 +507,16 @@ bool buildFactorTable(const Series& tjsp, StringGrid& table) {
     return true;
 }
 
-bool buildSaoPauloMonthly(const Series& tjsp, StringGrid& table) {
-    std::vector<std::vector<std::string>> rows{monthlyHeader("MM-aa")};
+namespace {
+// The TJSP month M as the ratio of the factors of M + 1 and M (the currency cut between them
+// undone), in percent.
+struct SaoPauloMonth {
+    std::string key;
+    Real percent;
+    int month, divisor;
+};
+std::vector<SaoPauloMonth> saoPauloMonths(const Series& tjsp) {
+    std::vector<SaoPauloMonth> out;
     for (size_t i = 0; i + 1 < tjsp.size(); ++i) {
         const int m = monthIndex(tjsp[i].key);
         if (monthIndex(tjsp[i + 1].key) != m + 1) continue;
@@ -514,9 +527,25 @@ bool buildSaoPauloMonthly(const Series& tjsp, StringGrid& table) {
                               " da série tjsp não é positivo.");
         const int divisor = divisorAfter(kTjspCurrencies, m);
         const Real ratio = f1 * (divisor > 0 ? divisor : 1) / f0;
-        rows.push_back(monthlyRow(tjsp[i].key, toolkit::formatfloatx("0.000000", (ratio - 1) * 100),
-                                  currencyOf(kTjspCurrencies, m), divisor));
+        out.push_back({tjsp[i].key, (ratio - 1) * 100, m, divisor});
     }
+    return out;
+}
+}  // namespace
+
+bool buildSaoPauloMonthly(const Series& tjsp, StringGrid& table) {
+    std::vector<std::vector<std::string>> rows{monthlyHeader("MM-aa")};
+    for (const auto& sp : saoPauloMonths(tjsp))
+        rows.push_back(monthlyRow(sp.key, toolkit::formatfloatx("0.000000", sp.percent),
+                                  currencyOf(kTjspCurrencies, sp.month), sp.divisor));
+    setRows(table, rows);
+    return true;
+}
+
+bool buildSaoPauloPercentages(const Series& tjsp, StringGrid& table) {
+    std::vector<std::vector<std::string>> rows{{"Mês", "Índice (%)"}};
+    for (const auto& sp : saoPauloMonths(tjsp))
+        rows.push_back({sp.key, toolkit::formatfloatx("0.0000", sp.percent)});
     setRows(table, rows);
     return true;
 }

@@ -70,7 +70,10 @@ std::vector<std::vector<std::string>> readSources(const std::filesystem::path& d
 // The derived tables: built from the stored series, exposed for the tests.
 bool buildFactorTable(const Series& tjsp, toolkit::StringGrid& table);      // t0001.tab
 bool buildSaoPauloMonthly(const Series& tjsp, toolkit::StringGrid& table);  // tjsp.tab
-bool buildFederalMonthly(const Series& jf, toolkit::StringGrid& table);     // jf.tab
+bool buildSaoPauloPercentages(
+    const Series& tjsp,
+    toolkit::StringGrid& table);  // "Tribunal de Justiça São Paulo (mensal)"
+bool buildFederalMonthly(const Series& jf, toolkit::StringGrid& table);  // jf.tab
 bool buildFederalPercentages(const Series& jf,
                              toolkit::StringGrid& table);  // "Justiça Federal - …"
 bool buildSavingsYields(const Series& poupanca, toolkit::StringGrid& table);  // poupanca13.tab

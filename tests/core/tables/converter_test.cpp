@@ -222,6 +222,10 @@ TEST(Import, FontesListsEveryTableWithItsProvenance) {
         {"Tabela", "Descrição", "Fonte", "Edição", "Última competência", "Exemplo"},
         {"IPCA-E.tab", "IPCA-E: IPCA-15 (%) de cada mês",
          "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)", "12/2025", "12/2025", "Não"},
+        {"Tribunal de Justiça São Paulo (mensal).tab",
+         "Tribunal de Justiça São Paulo (mensal): índice (%) de cada mês, razão de fatores "
+         "consecutivos da Tabela Prática",
+         "Tabela Prática do Tribunal de Justiça de São Paulo", "01/1988", "12/1987", "Não"},
         // Derived from the federal series, which this folder does not hold: still a sample.
         {"jfcg.tab", "", "valores de exemplo", "", "05/1999", "Sim"},
         {"serie-ipca15.tab", "IPCA-15 = IPCA-E mensal (% ao mês)",
@@ -302,6 +306,7 @@ TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
     const auto jf = load(f.dir / "jf.tab");
     const auto jfcg = load(f.dir / "Justiça Federal - Ações Condenatórias em Geral.tab");
     EXPECT_EQ(jfcg.row(0), (std::vector<std::string>{"Mês", "Índice (%)"}));
+    const auto spUrv = load(f.dir / "Tribunal de Justiça São Paulo (mensal).tab");
     auto twoPlaces = [](const std::string& percent) {
         return toolkit::formatfloatx("0.00", toolkit::StrToFloat(percent));
     };
@@ -317,6 +322,7 @@ TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
         EXPECT_EQ(OfficialFolder::at(tjsp, month, 28), OfficialFolder::at(tjsp, month, 1));
         EXPECT_EQ(twoPlaces(OfficialFolder::at(jf, month, 1)), percent);
         EXPECT_EQ(twoPlaces(OfficialFolder::at(jfcg, month, 1)), percent);
+        EXPECT_EQ(twoPlaces(OfficialFolder::at(spUrv, month, 1)), percent);
     }
     // Currency and divisor of the change between a month and the next.
     struct Change {
