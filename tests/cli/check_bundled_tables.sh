@@ -24,4 +24,12 @@ for f in "$root"/data/tabelas/*.tab; do
         status=1
     fi
 done
+# A table built from official data only names its source and edition; "Exemplo" is "Sim" or "Não".
+bad=$(iconv -f cp1252 -t utf-8 "$root/data/tabelas/fontes.tab" | tr -d '\r' | awk -F'\t' '
+    NR > 1 && ($6 != "Sim" && $6 != "Não") { print "coluna Exemplo inválida em fontes.tab: " $1 }
+    NR > 1 && $6 == "Não" && ($3 == "" || $4 == "") { print "tabela oficial sem fonte ou edição: " $1 }')
+if [ -n "$bad" ]; then
+    echo "$bad"
+    status=1
+fi
 exit $status
