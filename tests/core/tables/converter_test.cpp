@@ -3,6 +3,7 @@
 // from the official TJSP and federal series.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "core/tables/converter.hpp"
@@ -464,6 +465,25 @@ TEST(DerivedTables, UrvDaysAreTheSeriesTheJuneListAndOnlyBeforeTheSeriesTheSampl
     EXPECT_EQ(OfficialFolder::at(g, "01/06/1994", 1), "1.908,68");  // the calculator's list
     EXPECT_EQ(OfficialFolder::at(g, "02/06/1994", 1), "1.943,00");  // the series
     EXPECT_EQ(g.rowCount(), 1 + 119 + 2 + 30);
+}
+
+TEST(DerivedTables, ThePublishedJamIsTheTrOfTheMonthBeforePlusThreePercentAYear) {
+    // The FGTS tables compute the JAM from the TR where none was published; the published ones
+    // must follow the same rule: JAM(M) = cut6((1 + TR(M - 1)) × 1,0024662698 − 1).
+    const auto tr = readExport(readBytes(kOfficial / "tr_bcb_sgs226_dia1.csv"), {}, "tr.csv");
+    const auto jam = readExport(readBytes(kOfficial / "fgts_jam_coeficiente.csv"), {}, "jam.csv");
+    std::map<int, toolkit::Real> trOf;
+    for (const auto& p : tr) trOf[monthIndex(p.key)] = toolkit::StrToFloat(p.value);
+    int compared = 0, apart = 0;
+    for (const auto& p : jam) {
+        auto t = trOf.find(monthIndex(p.key) - 1);
+        if (t == trOf.end()) continue;
+        ++compared;
+        const toolkit::Real computed = (1 + t->second / 100) * 1.0024662698L - 1;
+        if (std::abs(computed - toolkit::StrToFloat(p.value)) > 1.5e-6L) ++apart;
+    }
+    EXPECT_GT(compared, 300);
+    EXPECT_EQ(apart, 0);
 }
 
 }  // namespace
