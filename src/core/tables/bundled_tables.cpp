@@ -189,7 +189,6 @@ constexpr int idx(int month, int year) {
 // ---- FGTS months and credits -----------------------------------------------------------
 
 constexpr int kFgtsFirst = idx(1, 1989);
-constexpr int kFgtsLast = idx(6, 2024);
 
 struct FgtsMonth {
     Fixed jam3, jam6;
@@ -212,7 +211,10 @@ bool fgtsMonths(const SeriesSet& s, std::map<int, FgtsMonth>& out) {
     if (!trSeries || !jamSeries || !sampleSeries) return false;
     const MonthValues tr = byMonth(*trSeries), jam = byMonth(*jamSeries),
                       sample = byMonth(*sampleSeries);
-    for (int m = kFgtsFirst; m <= kFgtsLast; ++m) {
+    // Up to the last published JAM, as long as the TR of the month before it is there too.
+    const int last = std::min(jam.rbegin()->first, tr.rbegin()->first + 1);
+    if (last < kFgtsFirst) return false;
+    for (int m = kFgtsFirst; m <= last; ++m) {
         FgtsMonth f;
         if (auto t = tr.find(m - 1); t != tr.end()) {
             const Fixed factor =
@@ -256,7 +258,7 @@ std::string realText(long double v, int places) {
 
 // The FGTS credit dates: the quarterly credits of 1989, the monthly ones of 1990 up to May, then
 // day 10 of every month.
-std::vector<std::pair<std::string, std::vector<int>>> creditDates() {
+std::vector<std::pair<std::string, std::vector<int>>> creditDates(int last) {
     std::vector<std::pair<std::string, std::vector<int>>> out{
         {"01/03/1989", {idx(3, 1989)}},
         {"01/06/1989", {idx(4, 1989), idx(5, 1989), idx(6, 1989)}},
@@ -268,7 +270,7 @@ std::vector<std::pair<std::string, std::vector<int>>> creditDates() {
         {"01/04/1990", {idx(4, 1990)}},
         {"02/05/1990", {idx(5, 1990)}},
     };
-    for (int m = idx(6, 1990); m <= kFgtsLast; ++m) out.push_back({ddmm(10, m), {m}});
+    for (int m = idx(6, 1990); m <= last; ++m) out.push_back({ddmm(10, m), {m}});
     return out;
 }
 
@@ -279,7 +281,7 @@ bool buildFgtsCredits(const SeriesSet& s, StringGrid& table, bool six) {
                                                 "Moeda", "Diferença Plano Verão",
                                                 "Diferença Plano Collor"}};
     int n = 0;
-    for (const auto& [date, list] : creditDates()) {
+    for (const auto& [date, list] : creditDates(months.rbegin()->first)) {
         ++n;
         Fixed f = fromInt(1);
         bool sample = false;

@@ -40,7 +40,8 @@ bool buildRevisionIpcae(const SeriesSet& s, toolkit::StringGrid& table);  // ipc
 bool buildRevisionStarts(const SeriesSet& s, toolkit::StringGrid& table);
 
 // fgts.tab: month, TR of the month before, JAM 3 % and 6 % of the month with their origin, the
-// JAM indices (currency changes built in) and the currency, 01/1989 to 06/2024. A JAM the Caixa
+// JAM indices (currency changes built in) and the currency, from 01/1989 to the last published
+// JAM (06/2024 in the bundled series) while the TR of the month before is there. A JAM the Caixa
 // published is taken as published; the others are computed from the TR. The months before the
 // TR (01/1989 to 02/1991) are sample values: the JAM 3 % of the sample table kSampleJamFile,
 // which the converter hands over as the series "exemplo-jam".

@@ -397,6 +397,14 @@ TEST(DerivedTables, FgtsTablesFollowTheTrAndTheJamAndTakeOnlyTheirEarlyMonthsFro
     EXPECT_EQ(sample["fgtsmes6.tab"], "Sim");
     EXPECT_EQ(sample["fgts-jam-exemplo.tab"], "Sim");
     EXPECT_EQ(sample["serie-jam.tab"], "Não");
+    // A JAM published later extends the tables by its month.
+    importText(dir, "jam", "jam.csv", "07/2024;0,002900\n");
+    const auto longer = load(dir / "fgts.tab");
+    EXPECT_EQ(longer.rowCount(), fgts.rowCount() + 1);
+    EXPECT_EQ(longer.cell(0, longer.rowCount() - 1), "07/2024");
+    EXPECT_EQ(longer.cell(2, longer.rowCount() - 1), "0,2900");
+    const auto credits3 = load(dir / "fgtsmes3.tab");
+    EXPECT_EQ(credits3.cell(0, credits3.rowCount() - 1), "10/07/2024");
 }
 
 TEST(DerivedTables, RevisionTablesKeepTheSourceDigitsAndRefuseAValueTheyWouldRound) {
