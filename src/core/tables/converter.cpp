@@ -252,8 +252,7 @@ const DerivedTable kDerived[] = {
      "tjsp", buildSaoPauloMonthly},
     {"Tribunal de Justiça São Paulo (mensal).tab",
      "Tribunal de Justiça São Paulo (mensal): índice (%) de cada mês, razão de fatores "
-     "consecutivos "
-     "da Tabela Prática",
+     "consecutivos da Tabela Prática",
      "tjsp", buildSaoPauloPercentages, nullptr, true},
     {"jf.tab", "Justiça Federal (mês a mês): variação mensal de cada mês", "jf",
      buildFederalMonthly},
