@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# Rebuilds the official tables of the bundled data folder (data/tabelas) from the series of
-# data/oficial with the converter of corvana-cli; the same inputs always give the same bytes.
-# Usage: tools/build-tables.sh [CORVANA_CLI]
+# Rebuilds the tables of the bundled data folder (data/tabelas) from the series of data/oficial
+# with the converter of corvana-cli; the same inputs always give the same bytes.
+# Usage: tools/build-tables.sh [CORVANA_CLI [OUTPUT_FOLDER]] (the folder defaults to data/tabelas,
+# whose sample tables it starts from)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-$root/build/release/src/cli/corvana-cli}
 src=$root/data/oficial
-out=$root/data/tabelas
+out=${2:-$root/data/tabelas}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The sample tables stay as they are (fontes.tab lists them as "exemplo"); the official ones and
-# fontes.tab are built from nothing, so nothing of an earlier build survives.
-cp -p "$out"/*.tab "$work"/
-rm -f "$work"/serie-*.tab "$work"/t0001.tab "$work"/tjsp.tab "$work"/jf.tab \
-      "$work/Justiça Federal - Ações Condenatórias em Geral.tab" "$work"/fontes.tab
+# The tables the converter builds; every other .tab of data/tabelas is a sample table (fontes.tab
+# lists it as "exemplo") and stays as it is.
+built=(fontes.tab t0001.tab tjsp.tab jf.tab "Justiça Federal - Ações Condenatórias em Geral.tab"
+       "INPC IBGE.tab" "IPCA-E.tab" "IGP-M FGV.tab" jfcg.tab "Tribunal de Justiça São Paulo (mensal).tab"
+       fgtsdifz.tab fgtsdif.tab fgtsdifx.tab fgtsdifj.tab fgtsdifxj.tab ipcaez.tab abre.tab
+       fgts.tab fgtsmes3.tab fgtsmes6.tab mes.tab mes2.tab mes3.tab urvtab.tab)
+
+# The built tables start from nothing, so nothing of an earlier build survives.
+cp -p "$root"/data/tabelas/*.tab "$work"/
+rm -f "$work"/serie-*.tab
+for t in "${built[@]}"; do rm -f "$work/$t"; done
 
 import() { "$cli" importar --data-dir "$work" "$1" "$src/$2" | tail -n 1; }
 import tjsp   tjsp_TabelaDebitosJudiciais_ed2026-01.pdf
@@ -26,7 +33,9 @@ import igpm   igpm_fgv.csv
 import tr     tr_bcb_sgs226_dia1.csv
 import selic  selic_acumulada_mes_bcb_sgs4390.csv
 import jam    fgts_jam_coeficiente.csv
+import poupjuros poupanca_juros_remuneracao_adicional_pnrj.csv
+import urv    urv_diaria_parcial_wikipedia_secondary.csv
 
-cp "$work"/serie-*.tab "$work"/t0001.tab "$work"/tjsp.tab "$work"/jf.tab \
-   "$work/Justiça Federal - Ações Condenatórias em Geral.tab" "$work"/fontes.tab "$out"/
+cp "$work"/serie-*.tab "$out"/
+for t in "${built[@]}"; do cp "$work/$t" "$out/"; done
 echo "Tabelas oficiais gravadas em $out"

@@ -2,9 +2,11 @@
 #include "core/tables/converter.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 
+#include "core/tables/bundled_tables.hpp"
 #include "core/toolkit/dates.hpp"
 #include "core/toolkit/grid_ops.hpp"
 #include "core/toolkit/numbers.hpp"
@@ -180,17 +182,67 @@ const std::vector<SeriesInfo> kSeries = {
      "BCB, rentabilidade da poupança por data de início (SGS 25 até 03/05/2012, 195 desde "
      "04/05/2012)",
      {Period::Daily, false}},
+    {"urv",
+     "serie-urv.tab",
+     "URV diária (CR$) dos dias úteis",
+     "URV diária publicada pelo BCB (cópia secundária da tabela da Wikipédia em português)",
+     {Period::Daily, false}},
+    {"poupjuros",
+     "serie-poupjuros.tab",
+     "Poupança: juros (fração ao mês) da remuneração, de 05/2012 em diante",
+     "Juros da poupança pela Lei 12.703/2012 (0,5% ou 70% da meta Selic mensalizada): cópia de "
+     "terceiros do sistema PNRJ",
+     {}},
 };
 
-// A table built from one series. `mixed`: the table may also hold months the series does not
-// cover, and is official only when `allOfficial` says so.
+// A table built from one series (`build`) or from several (`buildFrom`, `series` naming them
+// separated by spaces; "exemplo-…" names a sample table, see sampleInputFile). A table that may
+// also hold periods no official series covers is official only when `allOfficial` (one series) or
+// `hasSample` (several) says so.
 struct DerivedTable {
     const char* file;
     const char* description;
     const char* series;
     bool (*build)(const Series&, StringGrid&);
     bool (*allOfficial)(const Series&, const StringGrid&) = nullptr;
+    bool plainRows = false;  // rows end at their last cell, with no separator after it
+    bool (*buildFrom)(const SeriesSet&, StringGrid&) = nullptr;
+    bool (*hasSample)(const StringGrid&) = nullptr;
 };
+
+// The sample table that a derived table reads as the input "exemplo-…".
+const char* sampleInputFile(const std::string& input) {
+    if (input == "exemplo-poupanca") return kSampleSavingsMonthsFile;
+    if (input == "exemplo-urv") return kSampleUrvFile;
+    return kSampleJamFile;
+}
+
+std::vector<std::string> inputsOf(const DerivedTable& d) {
+    std::vector<std::string> out;
+    std::string word;
+    for (const char* p = d.series;; ++p) {
+        if (*p == ' ' || *p == '\0') {
+            if (!word.empty()) out.push_back(word);
+            word.clear();
+            if (*p == '\0') break;
+        } else {
+            word += *p;
+        }
+    }
+    return out;
+}
+bool usesSeries(const DerivedTable& d, const std::string& name) {
+    const auto in = inputsOf(d);
+    return std::find(in.begin(), in.end(), name) != in.end();
+}
+
+// A month's value as the series gives it, under "Mês" / "Índice (%)".
+bool buildMonthPercent(const Series& series, StringGrid& table) {
+    std::vector<std::vector<std::string>> rows{{"Mês", "Índice (%)"}};
+    for (const auto& p : series) rows.push_back({p.key, p.value});
+    setRows(table, rows);
+    return true;
+}
 
 const DerivedTable kDerived[] = {
     {"t0001.tab", "Débitos Judiciais São Paulo (fatores): mês, fator acumulado, moeda", "tjsp",
@@ -198,6 +250,10 @@ const DerivedTable kDerived[] = {
     {"tjsp.tab",
      "Débitos Judiciais São Paulo (mês a mês): razão de fatores consecutivos da Tabela Prática",
      "tjsp", buildSaoPauloMonthly},
+    {"Tribunal de Justiça São Paulo (mensal).tab",
+     "Tribunal de Justiça São Paulo (mensal): índice (%) de cada mês, razão de fatores "
+     "consecutivos da Tabela Prática",
+     "tjsp", buildSaoPauloPercentages, nullptr, true},
     {"jf.tab", "Justiça Federal (mês a mês): variação mensal de cada mês", "jf",
      buildFederalMonthly},
     {"Justiça Federal - Ações Condenatórias em Geral.tab",
@@ -205,6 +261,44 @@ const DerivedTable kDerived[] = {
      buildFederalPercentages},
     {"poupanca13.tab", "Poupança Diária: rendimento (%) por dia de aniversário", "poupanca",
      buildSavingsYields, savingsAllOfficial},
+    {"INPC IBGE.tab", "INPC IBGE: índice (%) de cada mês", "inpc", buildMonthPercent, nullptr,
+     true},
+    {"IPCA-E.tab", "IPCA-E: IPCA-15 (%) de cada mês", "ipca15", buildMonthPercent, nullptr, true},
+    {"IGP-M FGV.tab", "IGP-M FGV: índice (%) de cada mês", "igpm", buildMonthPercent, nullptr,
+     true},
+    {"jfcg.tab", "Justiça Federal - Ações Condenatórias em Geral: índice (%) de cada mês", "jf",
+     buildFederalPercentages},
+    {"fgtsdifz.tab", "Revisão do FGTS (TR × INPC) desde 01/1999", "tr inpc", nullptr, nullptr, true,
+     buildRevisionInpc},
+    {"fgtsdif.tab", "Revisão do FGTS (TR × INPC) desde 01/1999, para cálculos antigos", "tr inpc",
+     nullptr, nullptr, true, buildRevisionInpc},
+    {"fgtsdifx.tab", "Revisão do FGTS desde 01/1999: datas de crédito e de depósito", "tr inpc",
+     nullptr, nullptr, true, buildRevisionInpcInputs},
+    {"fgtsdifj.tab", "Revisão do FGTS (TR × INPC) desde 03/1991", "tr inpc", nullptr, nullptr, true,
+     buildRevisionInpc1991},
+    {"fgtsdifxj.tab", "Revisão do FGTS desde 03/1991: datas de crédito e de depósito", "tr inpc",
+     nullptr, nullptr, true, buildRevisionInpc1991Inputs},
+    {"ipcaez.tab", "Revisão do FGTS (TR × IPCA-E) desde 01/1999", "tr ipca15", nullptr, nullptr,
+     true, buildRevisionIpcae},
+    {"abre.tab", "Revisão do FGTS: inícios de cálculo oferecidos (sem valores)", "tr", nullptr,
+     nullptr, true, buildRevisionStarts},
+    {"fgts.tab", "FGTS: TR, JAM 3% e 6% e seus índices, mês a mês", "tr jam exemplo-jam", nullptr,
+     nullptr, true, buildFgtsMonths, fgtsMonthsHaveSample},
+    {"fgtsmes3.tab", "FGTS: taxa de cada crédito, contas de 3%", "tr jam exemplo-jam", nullptr,
+     nullptr, true, buildFgtsCredits3, fgtsCreditsHaveSample},
+    {"fgtsmes6.tab", "FGTS: taxa de cada crédito, contas de 6%", "tr jam exemplo-jam", nullptr,
+     nullptr, true, buildFgtsCredits6, fgtsCreditsHaveSample},
+    {"urvtab.tab", "URV: valor diário (CR$)", "urv exemplo-urv", nullptr, nullptr, true,
+     buildUrvDays, urvDaysHaveSample},
+    {"mes.tab", "Poupança configurada: índice de cada mês e dos extratos",
+     "tr poupjuros exemplo-poupanca", nullptr, nullptr, true, buildSavingsMonths,
+     savingsMonthsHaveSample},
+    {"mes2.tab", "Poupança configurada com Collor I e II: índice de cada mês e dos extratos",
+     "tr poupjuros exemplo-poupanca", nullptr, nullptr, true, buildSavingsMonths2,
+     savingsMonthsHaveSample},
+    {"mes3.tab", "Poupança configurada (01/1991): índice de cada mês e dos extratos",
+     "tr poupjuros exemplo-poupanca", nullptr, nullptr, true, buildSavingsMonths3,
+     savingsMonthsHaveSample},
 };
 
 // Sample tables that come with the program, for fontes.tab.
@@ -213,6 +307,12 @@ const std::pair<const char*, const char*> kSampleDescriptions[] = {
     {"tjpr.tab", "Débitos Judiciais PR (mês a mês)"},
     {"tjpre.tab", "Débitos Judiciais PR (mês a mês - não expurgada)"},
     {"poupanca13.tab", "Poupança Diária: rendimento (%) por dia de aniversário"},
+    {kSampleJamFile, "FGTS: JAM 3% de 01/1989 a 02/1991 (valores inventados)"},
+    {"urv.tab", "URV: meses de 03/1994 em diante, sem remunerações"},
+    {"fgtsjuros.tab", "FGTS, juros progressivos: meses de 01/1986 a 12/1999 e taxas"},
+    {kSampleUrvFile, "URV diária de 01/11/1993 a 28/02/1994 (valores inventados)"},
+    {kSampleSavingsMonthsFile,
+     "Poupança configurada: índice de 07/1987 a 01/1991 (exemplo: fatores do TJSP mais 0,5%)"},
 };
 
 bool isRegular(const fs::path& p) {
@@ -246,10 +346,29 @@ long order(const std::string& key) {
     return m * 32L + day;
 }
 
+// The month of a period "mm/yyyy" or "dd/mm/yyyy", or of a month label "JAN/89" / "jan/89"; -1
+// for anything else.
+int periodMonth(const std::string& cell) {
+    if (const int m = monthIndex(cell); m >= 0) return m;
+    static const char* const names[] = {"jan", "fev", "mar", "abr", "mai", "jun",
+                                        "jul", "ago", "set", "out", "nov", "dez"};
+    if (cell.size() != 6 || cell[3] != '/' || !std::isdigit(static_cast<unsigned char>(cell[4])) ||
+        !std::isdigit(static_cast<unsigned char>(cell[5])))
+        return -1;
+    std::string name = cell.substr(0, 3);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int i = 0; i < 12; ++i)
+        if (name == names[i]) {
+            const int yy = std::stoi(cell.substr(4));
+            return (yy >= 50 ? 1900 + yy : 2000 + yy) * 12 + i;
+        }
+    return -1;
+}
+
 // The last period of a table (column 0 of the last row that holds one), as "mm/yyyy".
 std::string lastMonth(const StringGrid& g) {
     for (int r = g.rowCount() - 1; r >= 1; --r) {
-        const int m = monthIndex(g.cell(0, r));
+        const int m = periodMonth(g.cell(0, r));
         if (m >= 0) return monthText(m);
     }
     return "";
@@ -304,15 +423,29 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
         const StringGrid g = grid(n);
         const SeriesInfo* stored = storedIn(n);
         const DerivedTable* derived = derivedOf(n);
-        const SeriesInfo* from = derived ? findSeries(derived->series) : nullptr;
+        // The official series a derived table comes from, when the folder holds them all.
+        std::vector<const SeriesInfo*> from;
+        bool allPresent = derived != nullptr;
+        if (derived)
+            for (const auto& in : inputsOf(*derived))
+                if (const SeriesInfo* s = findSeries(in)) {
+                    from.push_back(s);
+                    allPresent = allPresent && present(s->file);
+                }
         if (stored) {
             rows.push_back(
                 {n, stored->description, stored->source, edition(*stored), lastMonth(g), "Não"});
-        } else if (from && present(from->file)) {
+        } else if (allPresent && !from.empty()) {
             bool official = true;
             if (derived->allOfficial)
-                official = derived->allOfficial(seriesOf(grid(from->file)), g);
-            rows.push_back({n, derived->description, from->source, edition(*from), lastMonth(g),
+                official = derived->allOfficial(seriesOf(grid(from.front()->file)), g);
+            if (derived->hasSample) official = !derived->hasSample(g);
+            std::string source, editions;
+            for (const SeriesInfo* s : from) {
+                source += (source.empty() ? "" : "; ") + std::string(s->source);
+                editions += (editions.empty() ? "" : "; ") + edition(*s);
+            }
+            rows.push_back({n, derived->description, source, editions, lastMonth(g),
                             official ? "Não" : "Sim"});
         } else if (auto o = old.find(n); o != old.end()) {
             auto row = o->second;
@@ -323,6 +456,10 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
             std::string description;
             for (const auto& [f, d] : kSampleDescriptions)
                 if (n == f) description = d;
+            // The URV calculator's other correction tables, at a sample 0,50 % a month.
+            if (description.empty() &&
+                (n.rfind("Tribunal de Justiça ", 0) == 0 || n == "IGP-DI FGV.tab"))
+                description = n.substr(0, n.size() - 4) + ": índice (%) de cada mês";
             rows.push_back({n, description, "valores de exemplo", "", lastMonth(g), "Sim"});
         }
     }
@@ -335,7 +472,15 @@ void writeSet(const fs::path& dataDir, const std::map<std::string, StringGrid>& 
               const std::vector<std::string>& order, std::vector<std::string>& written) {
     std::vector<toolkit::FileContents> files;
     for (const auto& n : order) {
-        files.push_back({dataDir / n, toolkit::Contents2CSV('\t', pending.at(n))});
+        std::string bytes = toolkit::Contents2CSV('\t', pending.at(n));
+        if (const DerivedTable* d = derivedOf(n); d && d->plainRows) {
+            std::string plain;
+            plain.reserve(bytes.size());
+            for (size_t i = 0; i < bytes.size(); ++i)
+                if (!(bytes[i] == '\t' && bytes.compare(i + 1, 2, "\r\n") == 0)) plain += bytes[i];
+            bytes = std::move(plain);
+        }
+        files.push_back({dataDir / n, std::move(bytes)});
         written.push_back(n);
     }
     toolkit::writeFilesAtomic(files);
@@ -361,8 +506,16 @@ bool buildFactorTable(const Series& tjsp, StringGrid& table) {
     return true;
 }
 
-bool buildSaoPauloMonthly(const Series& tjsp, StringGrid& table) {
-    std::vector<std::vector<std::string>> rows{monthlyHeader("MM-aa")};
+namespace {
+// The TJSP month M as the ratio of the factors of M + 1 and M (the currency cut between them
+// undone), in percent.
+struct SaoPauloMonth {
+    std::string key;
+    Real percent;
+    int month, divisor;
+};
+std::vector<SaoPauloMonth> saoPauloMonths(const Series& tjsp) {
+    std::vector<SaoPauloMonth> out;
     for (size_t i = 0; i + 1 < tjsp.size(); ++i) {
         const int m = monthIndex(tjsp[i].key);
         if (monthIndex(tjsp[i + 1].key) != m + 1) continue;
@@ -373,9 +526,25 @@ bool buildSaoPauloMonthly(const Series& tjsp, StringGrid& table) {
                               " da série tjsp não é positivo.");
         const int divisor = divisorAfter(kTjspCurrencies, m);
         const Real ratio = f1 * (divisor > 0 ? divisor : 1) / f0;
-        rows.push_back(monthlyRow(tjsp[i].key, toolkit::formatfloatx("0.000000", (ratio - 1) * 100),
-                                  currencyOf(kTjspCurrencies, m), divisor));
+        out.push_back({tjsp[i].key, (ratio - 1) * 100, m, divisor});
     }
+    return out;
+}
+}  // namespace
+
+bool buildSaoPauloMonthly(const Series& tjsp, StringGrid& table) {
+    std::vector<std::vector<std::string>> rows{monthlyHeader("MM-aa")};
+    for (const auto& sp : saoPauloMonths(tjsp))
+        rows.push_back(monthlyRow(sp.key, toolkit::formatfloatx("0.000000", sp.percent),
+                                  currencyOf(kTjspCurrencies, sp.month), sp.divisor));
+    setRows(table, rows);
+    return true;
+}
+
+bool buildSaoPauloPercentages(const Series& tjsp, StringGrid& table) {
+    std::vector<std::vector<std::string>> rows{{"Mês", "Índice (%)"}};
+    for (const auto& sp : saoPauloMonths(tjsp))
+        rows.push_back({sp.key, toolkit::formatfloatx("0.0000", sp.percent)});
     setRows(table, rows);
     return true;
 }
@@ -393,7 +562,7 @@ bool buildFederalMonthly(const Series& jf, StringGrid& table) {
 }
 
 bool buildFederalPercentages(const Series& jf, StringGrid& table) {
-    std::vector<std::vector<std::string>> rows{{"MM-js", "Índice (%)"}};
+    std::vector<std::vector<std::string>> rows{{"Mês", "Índice (%)"}};
     for (const auto& p : jf)
         rows.push_back({p.key, toolkit::formatfloatx("0.0000", number(p.value) * 100)});
     setRows(table, rows);
@@ -402,7 +571,7 @@ bool buildFederalPercentages(const Series& jf, StringGrid& table) {
 
 bool buildSavingsYields(const Series& poupanca, StringGrid& table) {
     std::map<int, std::vector<std::string>> months;
-    std::vector<std::string> header = monthlyHeader("MM-js");
+    std::vector<std::string> header = monthlyHeader("Mês");
     if (table.rowCount() > 0 && !table.cell(0, 0).empty()) header = table.row(0);
     for (int r = 1; r < table.rowCount(); ++r) {
         const int m = monthIndex(table.cell(0, r));
@@ -518,9 +687,25 @@ ImportResult importSeries(const fs::path& dataDir, const std::string& name, cons
     }
     writeOrder.push_back(info->file);
     for (const auto& d : kDerived) {
-        if (d.series != std::string(name) || pending.count(d.file)) continue;
+        if (!usesSeries(d, name) || pending.count(d.file)) continue;
         StringGrid g = loadIfPresent(dataDir / d.file);
-        if (!d.build(series, g)) continue;
+        bool built = false;
+        if (d.buildFrom) {
+            SeriesSet inputs;
+            for (const auto& in : inputsOf(d)) {
+                if (in == name) {
+                    inputs[in] = series;
+                } else {
+                    const SeriesInfo* other = findSeries(in);
+                    inputs[in] = seriesOf(
+                        loadIfPresent(dataDir / (other ? other->file : sampleInputFile(in))));
+                }
+            }
+            built = d.buildFrom(inputs, g);
+        } else {
+            built = d.build(series, g);
+        }
+        if (!built) continue;
         pending[d.file] = g;
         writeOrder.push_back(d.file);
     }

@@ -17,6 +17,11 @@
 //     {"my table.tab", "what it is", "serie", buildMyTable},
 // The converter then rebuilds it on every import of that series, and fontes.tab lists it with
 // the series' source and edition, as official.
+// A table made from several series takes a function of the series by name,
+//     bool buildMyTable(const SeriesSet& series, toolkit::StringGrid& table)
+// (core/tables/bundled_tables.hpp), registered with the names separated by spaces ("tr inpc")
+// in place of the one series; it is rebuilt on an import of any of them, once the data folder
+// holds them all.
 #pragma once
 
 #include <filesystem>
@@ -65,7 +70,10 @@ std::vector<std::vector<std::string>> readSources(const std::filesystem::path& d
 // The derived tables: built from the stored series, exposed for the tests.
 bool buildFactorTable(const Series& tjsp, toolkit::StringGrid& table);      // t0001.tab
 bool buildSaoPauloMonthly(const Series& tjsp, toolkit::StringGrid& table);  // tjsp.tab
-bool buildFederalMonthly(const Series& jf, toolkit::StringGrid& table);     // jf.tab
+bool buildSaoPauloPercentages(
+    const Series& tjsp,
+    toolkit::StringGrid& table);  // "Tribunal de Justiça São Paulo (mensal)"
+bool buildFederalMonthly(const Series& jf, toolkit::StringGrid& table);  // jf.tab
 bool buildFederalPercentages(const Series& jf,
                              toolkit::StringGrid& table);  // "Justiça Federal - …"
 bool buildSavingsYields(const Series& poupanca, toolkit::StringGrid& table);  // poupanca13.tab

@@ -3,6 +3,7 @@
 // from the official TJSP and federal series.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 #include "core/tables/converter.hpp"
@@ -137,7 +138,9 @@ TEST(Import, NewMonthsReplaceTheSameMonthsKeepTheOthersAndAreListed) {
     auto first = importText(dir, "inpc", "inpc.csv", "02/2025;1,48\n03/2025;0,56\n04/2025;0,48\n");
     EXPECT_EQ(first.changes, (std::vector<std::string>{"02/2025: — → 1,48", "03/2025: — → 0,56",
                                                        "04/2025: — → 0,48"}));
-    EXPECT_EQ(first.written, (std::vector<std::string>{"serie-inpc.tab", "fontes.tab"}));
+    // The series, every table derived from it and fontes.tab, as one set.
+    EXPECT_EQ(first.written,
+              (std::vector<std::string>{"serie-inpc.tab", "INPC IBGE.tab", "fontes.tab"}));
     // The BCB's JSON: 03/2025 revised, 04/2025 the same value written differently, 05/2025 new.
     auto second = importText(dir, "inpc", "bcdata.sgs.188.json",
                              "[{\"data\":\"01/03/2025\",\"valor\":\"0.58\"},{\"data\":\"01/04/"
@@ -212,12 +215,19 @@ TEST(Import, ARefusedFileOrAFailedWriteChangesNothingInTheDataFolder) {
 TEST(Import, FontesListsEveryTableWithItsProvenance) {
     TempDir dir;
     toolkit::writeLines(dir / "tjmg.tab", {"MM-aa\t1", "01/1987\t1,0", "02/1987\t1,0"});
-    toolkit::writeLines(dir / "jfcg.tab", {"MM-js\tx", "05/1999\t1"});
+    toolkit::writeLines(dir / "jfcg.tab", {"Mês\tx", "05/1999\t1"});
     importText(dir, "tjsp", "t.csv", "12/1987;522,99\n01/1988;596,94\n");
     importText(dir, "ipca15", "i.csv", "11/2025;0,20\n12/2025;0,25\n");
     const auto rows = readSources(dir.path());
     const std::vector<std::vector<std::string>> expected{
         {"Tabela", "Descrição", "Fonte", "Edição", "Última competência", "Exemplo"},
+        {"IPCA-E.tab", "IPCA-E: IPCA-15 (%) de cada mês",
+         "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)", "12/2025", "12/2025", "Não"},
+        {"Tribunal de Justiça São Paulo (mensal).tab",
+         "Tribunal de Justiça São Paulo (mensal): índice (%) de cada mês, razão de fatores "
+         "consecutivos da Tabela Prática",
+         "Tabela Prática do Tribunal de Justiça de São Paulo", "01/1988", "12/1987", "Não"},
+        // Derived from the federal series, which this folder does not hold: still a sample.
         {"jfcg.tab", "", "valores de exemplo", "", "05/1999", "Sim"},
         {"serie-ipca15.tab", "IPCA-15 = IPCA-E mensal (% ao mês)",
          "IBGE, IPCA-15 (SIDRA tabela 3065; BCB SGS 7478)", "12/2025", "12/2025", "Não"},
@@ -234,7 +244,7 @@ TEST(Import, FontesListsEveryTableWithItsProvenance) {
 
 TEST(Import, SavingsYieldsFillTheDayColumnsOfTheSavingsTable) {
     TempDir dir;
-    std::vector<std::string> header{"MM-js"};
+    std::vector<std::string> header{"Mês"};
     for (int d = 1; d <= 31; ++d) header.push_back(std::to_string(d));
     header.insert(header.end(), {"Moeda", "Divisor"});
     toolkit::StringGrid sample(34, 3);
@@ -296,6 +306,8 @@ TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
     const auto tjsp = load(f.dir / "tjsp.tab");
     const auto jf = load(f.dir / "jf.tab");
     const auto jfcg = load(f.dir / "Justiça Federal - Ações Condenatórias em Geral.tab");
+    EXPECT_EQ(jfcg.row(0), (std::vector<std::string>{"Mês", "Índice (%)"}));
+    const auto spUrv = load(f.dir / "Tribunal de Justiça São Paulo (mensal).tab");
     auto twoPlaces = [](const std::string& percent) {
         return toolkit::formatfloatx("0.00", toolkit::StrToFloat(percent));
     };
@@ -311,6 +323,7 @@ TEST(DerivedTables, PlanMonthsAndCurrencyChangesFollowFromTheOfficialTables) {
         EXPECT_EQ(OfficialFolder::at(tjsp, month, 28), OfficialFolder::at(tjsp, month, 1));
         EXPECT_EQ(twoPlaces(OfficialFolder::at(jf, month, 1)), percent);
         EXPECT_EQ(twoPlaces(OfficialFolder::at(jfcg, month, 1)), percent);
+        EXPECT_EQ(twoPlaces(OfficialFolder::at(spUrv, month, 1)), percent);
     }
     // Currency and divisor of the change between a month and the next.
     struct Change {
@@ -352,6 +365,133 @@ TEST(DerivedTables, FederalDivisorsAreTheConversionsTheFederalFactorsEmbed) {
                                        (1 + toolkit::StrToFloat(jf.cell(1, r)) / 100) / s;
         EXPECT_NEAR(toolkit::StrToFloat(factors[r - 1].value) / expected, 1.0L, 5e-4L);
     }
+}
+
+TEST(DerivedTables, FgtsTablesFollowTheTrAndTheJamAndTakeOnlyTheirEarlyMonthsFromTheSample) {
+    TempDir dir;
+    importSeries(dir.path(), "tr", kOfficial / "tr_bcb_sgs226_dia1.csv", nullptr);
+    // Without the sample months of 01/1989 to 02/1991 the FGTS tables cannot be made: they are
+    // not written, and the series still is.
+    const auto without =
+        importSeries(dir.path(), "jam", kOfficial / "fgts_jam_coeficiente.csv", nullptr);
+    EXPECT_EQ(without.written, (std::vector<std::string>{"serie-jam.tab", "fontes.tab"}));
+    std::filesystem::copy_file(std::filesystem::path(CORVANA_SAMPLE_DATA) / "fgts-jam-exemplo.tab",
+                               dir / "fgts-jam-exemplo.tab");
+    importSeries(dir.path(), "jam", kOfficial / "fgts_jam_coeficiente.csv", nullptr);
+    const auto fgts = load(dir / "fgts.tab");
+    // TR 7 %: (1,07 × 1,0024662698 − 1) cut to 0,072638 and (1,07 × 1,004867551 − 1) to 0,075208.
+    EXPECT_EQ(fgts.row(27),
+              (std::vector<std::string>{"03/1991", "7,0000", "7,2638", "7,5208",
+                                        "calculado da TR oficial", "calculado da TR oficial",
+                                        "296,162731548", "315,921785542", "Cr$"}));
+    EXPECT_EQ(OfficialFolder::at(fgts, "01/1999", 4), "oficial");  // the JAM the Caixa published
+    EXPECT_EQ(OfficialFolder::at(fgts, "01/1989", 4), "exemplo");
+    const auto credits = load(dir / "fgtsmes3.tab");
+    // The quarterly credit of 06/1989 compounds April to June: 1,10 × 1,12 × 1,15 − 1.
+    EXPECT_EQ(credits.row(2)[2], "exemplo");
+    EXPECT_EQ(credits.row(2)[3], "0,416800");
+    std::map<std::string, std::string> sample;
+    for (const auto& row : readSources(dir.path()))
+        if (row.size() > 5) sample[row[0]] = row[5];
+    EXPECT_EQ(sample["fgts.tab"], "Sim");
+    EXPECT_EQ(sample["fgtsmes6.tab"], "Sim");
+    EXPECT_EQ(sample["fgts-jam-exemplo.tab"], "Sim");
+    EXPECT_EQ(sample["serie-jam.tab"], "Não");
+    // A JAM published later extends the tables by its month.
+    importText(dir, "jam", "jam.csv", "07/2024;0,002900\n");
+    const auto longer = load(dir / "fgts.tab");
+    EXPECT_EQ(longer.rowCount(), fgts.rowCount() + 1);
+    EXPECT_EQ(longer.cell(0, longer.rowCount() - 1), "07/2024");
+    EXPECT_EQ(longer.cell(2, longer.rowCount() - 1), "0,2900");
+    const auto credits3 = load(dir / "fgtsmes3.tab");
+    EXPECT_EQ(credits3.cell(0, credits3.rowCount() - 1), "10/07/2024");
+}
+
+TEST(DerivedTables, RevisionTablesKeepTheSourceDigitsAndRefuseAValueTheyWouldRound) {
+    TempDir dir;
+    importText(dir, "inpc", "inpc.csv", "12/1998;0,18\n01/1999;0,7\n02/1999;1,05\n");
+    const auto result = importText(dir, "tr", "tr.csv", "12/1998;0,2189\n01/1999;0,31\n");
+    EXPECT_EQ(result.written, (std::vector<std::string>{
+                                  "serie-tr.tab", "fgtsdifz.tab", "fgtsdif.tab", "fgtsdifx.tab",
+                                  "fgtsdifj.tab", "fgtsdifxj.tab", "abre.tab", "fontes.tab"}));
+    const auto z = load(dir / "fgtsdifz.tab");
+    ASSERT_EQ(z.rowCount(),
+              3);  // the credits of 01/1999 and 02/1999: TR and INPC of the month before
+    EXPECT_EQ(z.row(1), (std::vector<std::string>{"10/01/1999", "11/1998", "", "", "", "0,2466",
+                                                  "0,2189", "", "", "0,2466", "0,18", "", ""}));
+    EXPECT_EQ(z.row(2)[6], "0,3100");
+    EXPECT_EQ(z.row(2)[10], "0,70");
+    EXPECT_EQ(load(dir / "fgtsdifx.tab").row(2),
+              (std::vector<std::string>{"10/02/1999", "07/01/1999", "", ""}));
+    const auto before = snapshot(dir.path());
+    writeBytes(dir / "novo.csv", "02/1999;0,12345\n");
+    EXPECT_THROW(importSeries(dir.path(), "tr", dir / "novo.csv", nullptr), ImportError);
+    std::filesystem::remove(dir / "novo.csv");
+    EXPECT_EQ(snapshot(dir.path()), before);
+}
+
+TEST(DerivedTables, SavingsMonthTablesGrowOnlyWithBothTheTrAndTheInterestOfTheMonth) {
+    TempDir dir;
+    std::filesystem::copy_file(
+        std::filesystem::path(CORVANA_SAMPLE_DATA) / "poupanca-mensal-exemplo.tab",
+        dir / "poupanca-mensal-exemplo.tab");
+    importSeries(dir.path(), "tr", kOfficial / "tr_bcb_sgs226_dia1.csv", nullptr);
+    importSeries(dir.path(), "poupjuros",
+                 kOfficial / "poupanca_juros_remuneracao_adicional_pnrj.csv", nullptr);
+    auto last = [&](const char* table) {
+        const auto g = load(dir / table);
+        return g.row(g.rowCount() - 1);
+    };
+    const auto mes = load(dir / "mes.tab");
+    // The plan month's IPC plus 0,5 %: 1,4272 × 1,005 − 1, and the rate the bank credited.
+    EXPECT_EQ(mes.row(21), (std::vector<std::string>{"Extrato Fev/89", "0,434336", "", "0,229708",
+                                                     "", "", "", "NCz$"}));
+    EXPECT_EQ(OfficialFolder::at(mes, "JUL/87", 1), "0,035658");  // a sample month
+    EXPECT_EQ(last("mes2.tab")[0], "MAR/26");
+    // A TR without the month's interest part does not make a row with a made-up 0,5 %.
+    importText(dir, "tr", "tr.csv", "04/2026;0,1\n");
+    EXPECT_EQ(last("mes3.tab")[0], "MAR/26");
+    importText(dir, "poupjuros", "j.csv", "04/2026;0,004\n");
+    EXPECT_EQ(last("mes3.tab"),
+              (std::vector<std::string>{"ABR/26", "0,005004", "", "", "", "", "", "R$"}));
+    for (const auto& row : readSources(dir.path()))
+        if (row[0] == "mes.tab") {
+            EXPECT_EQ(row[5], "Sim");
+        }
+}
+
+TEST(DerivedTables, UrvDaysAreTheSeriesTheJuneListAndOnlyBeforeTheSeriesTheSampleDays) {
+    TempDir dir;
+    std::filesystem::copy_file(std::filesystem::path(CORVANA_SAMPLE_DATA) / "urv-exemplo.tab",
+                               dir / "urv-exemplo.tab");
+    // Made-up URVs: a sample day of the sample table, and a June day the list also has.
+    importText(dir, "urv", "urv.csv", "28/02/1994;640,1\n01/03/1994;647,50\n02/06/1994;1943\n");
+    const auto g = load(dir / "urvtab.tab");
+    EXPECT_EQ(g.row(0), (std::vector<std::string>{"Data", "URV (11/1993 a 02/1994: EXEMPLO)"}));
+    EXPECT_EQ(OfficialFolder::at(g, "27/02/1994", 1), "630,39");    // sample
+    EXPECT_EQ(OfficialFolder::at(g, "28/02/1994", 1), "640,10");    // the series, not the sample
+    EXPECT_EQ(OfficialFolder::at(g, "01/06/1994", 1), "1.908,68");  // the calculator's list
+    EXPECT_EQ(OfficialFolder::at(g, "02/06/1994", 1), "1.943,00");  // the series
+    EXPECT_EQ(g.rowCount(), 1 + 119 + 2 + 30);
+}
+
+TEST(DerivedTables, ThePublishedJamIsTheTrOfTheMonthBeforePlusThreePercentAYear) {
+    // The FGTS tables compute the JAM from the TR where none was published; the published ones
+    // must follow the same rule: JAM(M) = cut6((1 + TR(M - 1)) × 1,0024662698 − 1).
+    const auto tr = readExport(readBytes(kOfficial / "tr_bcb_sgs226_dia1.csv"), {}, "tr.csv");
+    const auto jam = readExport(readBytes(kOfficial / "fgts_jam_coeficiente.csv"), {}, "jam.csv");
+    std::map<int, toolkit::Real> trOf;
+    for (const auto& p : tr) trOf[monthIndex(p.key)] = toolkit::StrToFloat(p.value);
+    int compared = 0, apart = 0;
+    for (const auto& p : jam) {
+        auto t = trOf.find(monthIndex(p.key) - 1);
+        if (t == trOf.end()) continue;
+        ++compared;
+        const toolkit::Real computed = (1 + t->second / 100) * 1.0024662698L - 1;
+        if (std::abs(computed - toolkit::StrToFloat(p.value)) > 1.5e-6L) ++apart;
+    }
+    EXPECT_GT(compared, 300);
+    EXPECT_EQ(apart, 0);
 }
 
 }  // namespace
