@@ -20,7 +20,9 @@ TEST(TjspPdf, ImportReadsEveryFactorOfThePrintedTable) {
     const auto result = tables::importSeries(
         dir.path(), "tjsp", kOfficial / "tjsp_TabelaDebitosJudiciais_ed2026-01.pdf",
         pdf::readWords);
-    EXPECT_EQ(result.written, (std::vector<std::string>{"t0001.tab", "tjsp.tab", "fontes.tab"}));
+    EXPECT_EQ(result.written, (std::vector<std::string>{"t0001.tab", "tjsp.tab",
+                                                        "Tribunal de Justiça São Paulo (mensal).tab",
+                                                        "fontes.tab"}));
     const auto fromCsv = tables::readExport(
         readBytes(kOfficial / "tjsp_tabela_pratica_ed2026-01.csv"), {}, "tjsp.csv");
     toolkit::StringGrid g(1, 0);
