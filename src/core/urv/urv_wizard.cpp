@@ -436,7 +436,22 @@ bool TFurv::finishingChecks() {
     if (readDate(dtacitacao) > readDate(Datafinal))
         throw Error("A data da citação não pode ser maior que a data de atualização");
     const std::string& last = svalores.cell(0, svalores.rowCount() - 1);
-    if (svalores.rowCount() > 1 && has(last) && firstDay(last) < firstDay(monthOf(Datafinal))) {
+    const bool clamped =
+        svalores.rowCount() > 1 && has(last) && firstDay(last) < firstDay(monthOf(Datafinal));
+    // The correction adds the percentage of every month before the final one: a correction table
+    // that ends earlier would leave months out of the factor without anyone noticing.
+    const toolkit::Date finalMonth = firstDay(clamped ? last : monthOf(Datafinal));
+    for (int r = ctx_.indice.rowCount() - 1; r >= 1; --r) {
+        const std::string& month = ctx_.indice.cell(0, r);
+        if (!has(month)) continue;
+        const toolkit::Date reach = toolkit::IncMonth(firstDay(month), 1);
+        if (reach < finalMonth)
+            throw Error("A tabela de correção " + CB1 + " vai até " + month +
+                        ": o cálculo só pode ser atualizado até 01/" + toolkit::DateToMonth(reach) +
+                        ". Importe os índices que faltam ou escolha uma data anterior");
+        break;
+    }
+    if (clamped) {
         Datafinal = dayOnMonth(Datafinal, last);
         ctx_.ui->showMessage("A atualização do cálculo só poderá ser para a data: " + Datafinal +
                              " esta é a data de atualização da tabela do programa");

@@ -198,6 +198,15 @@ TEST_F(Finishing, PrescribedMonthsAreZeroedAndChecksRunInOrder) {
              w.Eprescricao = "01/01/1990";
          },
          "A data da citação não pode ser maior que a data de atualização"},
+        // The correction table ends in 12/1994: a later final month would leave months out.
+        {[](TFurv& w) {
+             w.Datafinal = "10/06/1999";
+             w.svalores.setRowCount(w.svalores.rowCount() + 1);
+             w.svalores.setRow(w.svalores.rowCount() - 1, {"06/1999", ""});
+         },
+         "A tabela de correção Justiça Federal - Ações Condenatórias em Geral vai até 12/1994: o "
+         "cálculo só pode ser atualizado até 01/01/1995. Importe os índices que faltam ou "
+         "escolha uma data anterior"},
     };
     for (const auto& c : cases) {
         const UrvState before = *f;
@@ -219,6 +228,11 @@ TEST_F(Finishing, PrescribedMonthsAreZeroedAndChecksRunInOrder) {
     f->surv.setRowCount(3);
     f->surv.setRow(1, {"03/1995"});
     f->surv.setRow(2, {"04/1995"});
+    auto& index = program->context().indice;  // the correction table reaches 03/1995
+    for (const char* m : {"01/1995", "02/1995", "03/1995"}) {
+        index.setRowCount(index.rowCount() + 1);
+        index.setRow(index.rowCount() - 1, {m, "0,50"});
+    }
     const size_t n = ui.messages.size();
     app::runCommand(ui, [&] { f->SpeedButton3Click(); });
     ASSERT_EQ(ui.messages.size(), n + 1);
@@ -230,12 +244,13 @@ TEST_F(Finishing, PrescribedMonthsAreZeroedAndChecksRunInOrder) {
     EXPECT_EQ(f->dtacitacao,
               "30/04/1995");  // moved to the last month, then not after the final date
     EXPECT_FALSE(f->visible);
-    // Cited in 04/1995: prescription 30/04/1990, nothing prescribed. 03/1995 is not in the
-    // index table, so every month of it before 04/1995 is added: 1 + 9,1 %.
+    // Cited in 04/1995: prescription 30/04/1990, nothing prescribed. No month lies between
+    // 03/1995 and 04/1995: the factor is the one per cent.
     EXPECT_EQ(f->surv.cell(2, 1), "10,0000%");
-    EXPECT_EQ(f->surv.cell(5, 1), "110,10");
+    EXPECT_EQ(f->surv.cell(4, 1), "1,010000");
+    EXPECT_EQ(f->surv.cell(5, 1), "101,00");
     EXPECT_EQ(f->surv.cell(1, 2), "0,00");  // empty cells become 0,00
-    EXPECT_EQ(f->Edit1, "110,10");
+    EXPECT_EQ(f->Edit1, "101,00");
 }
 
 TEST_F(Finishing, PrescriptionZeroesEarlyMonthsAtTheEnd) {
