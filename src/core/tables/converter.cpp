@@ -441,10 +441,15 @@ StringGrid sourcesTable(const fs::path& dataDir, const std::map<std::string, Str
                 official = derived->allOfficial(seriesOf(grid(from.front()->file)), g);
             if (derived->hasSample) official = !derived->hasSample(g);
             std::string source, editions;
+            bool sameEdition = true;
             for (const SeriesInfo* s : from) {
                 source += (source.empty() ? "" : "; ") + std::string(s->source);
-                editions += (editions.empty() ? "" : "; ") + edition(*s);
+                sameEdition = sameEdition && edition(*s) == edition(*from.front());
             }
+            // One edition when every series has the same; else one per source, in their order.
+            for (const SeriesInfo* s : from)
+                if (!sameEdition || editions.empty())
+                    editions += (editions.empty() ? "" : "; ") + edition(*s);
             rows.push_back({n, derived->description, source, editions, lastMonth(g),
                             official ? "Não" : "Sim"});
         } else if (auto o = old.find(n); o != old.end()) {

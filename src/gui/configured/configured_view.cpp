@@ -17,6 +17,7 @@
 
 #include "core/app/ui.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
@@ -324,7 +325,9 @@ QWidget* ConfiguredView::buildFinal() {
 void ConfiguredView::refresh() {
     refreshing_ = true;
     setWindowTitle(q(m_.caption()));
+    const bool pageChanged = pages_->currentIndex() != std::clamp(m_.page, 0, 9);
     pages_->setCurrentIndex(std::clamp(m_.page, 0, 9));
+    if (pageChanged) focusFirstControl(pages_);  // the keyboard starts on the page reached
     label47_->setText(q(m_.Label47));
     labelExemplo_->setVisible(m_.tabelaExemplo);
     finalizar_->setEnabled(m_.finalizarEnabled);

@@ -23,6 +23,7 @@
 
 #include "core/app/ui.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
@@ -322,7 +323,9 @@ FgtsPurgesView::FgtsPurgesView(app::App& app, fgts::TFormFGTS& model, QWidget* p
 
 void FgtsPurgesView::refresh() {
     refreshing_ = true;
+    const bool pageChanged = pages_->currentIndex() != m_.page;
     pages_->setCurrentIndex(m_.page);
+    if (pageChanged) focusFirstControl(pages_);  // the keyboard starts on the page reached
     labelExemplo_->setVisible(m_.tabelaExemplo);
     setLines(Edit1_, m_.Edit1);
     setBox(Dataini_, m_.Dataini);

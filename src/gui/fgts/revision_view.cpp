@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/views.hpp"
+#include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
@@ -354,7 +355,9 @@ bool RevisionView::eventFilter(QObject* watched, QEvent* event) {
 
 void RevisionView::refresh() {
     refreshing_ = true;
+    const bool pageChanged = pages_->currentIndex() != m_.page;
     pages_->setCurrentIndex(m_.page);
+    if (pageChanged) focusFirstControl(pages_);  // the keyboard starts on the page reached
     label7_->setText(q(m_.Label7));
     label8_->setText(q(m_.Label7));
     labelExemplo_->setVisible(m_.tabelaExemplo);

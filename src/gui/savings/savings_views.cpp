@@ -27,6 +27,7 @@
 #include "core/app/ui.hpp"
 #include "core/toolkit/numbers.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
@@ -299,26 +300,7 @@ SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& mode
 }
 
 void SavingsWizardView::focusPage() {
-    // A page just reached takes the focus on its first control, so the keyboard starts there.
-    QWidget* page = pages_->currentWidget();
-    if (page == nullptr || !isVisible()) return;
-    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
-        if (!page->isAncestorOf(w)) break;
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page) && w->isEnabled()) {
-            // In a grid, the first cell the user can type in.
-            if (auto* t = qobject_cast<QTableView*>(w); t != nullptr && t->model() != nullptr) {
-                for (int c = 0; c < t->model()->columnCount(); ++c) {
-                    const QModelIndex i = t->model()->index(0, c);
-                    if (i.isValid() && (t->model()->flags(i) & Qt::ItemIsEditable)) {
-                        t->setCurrentIndex(i);
-                        break;
-                    }
-                }
-            }
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    if (isVisible()) focusFirstControl(pages_);
 }
 
 SavingsWizardView::~SavingsWizardView() {

@@ -25,6 +25,7 @@
 #include "core/app/ui.hpp"
 #include "core/toolkit/numbers.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
 
 namespace corvana::gui {
@@ -524,7 +525,9 @@ QWidget* UrvWizardView::buildPage4() {
 void UrvWizardView::refresh() {
     refreshing_ = true;
     setWindowTitle(q(m_.caption()));
+    const bool pageChanged = pages_->currentIndex() != std::clamp(m_.page, 0, 4);
     pages_->setCurrentIndex(std::clamp(m_.page, 0, 4));
+    if (pageChanged) focusFirstControl(pages_);  // the keyboard starts on the page reached
     labelExemplo_->setVisible(m_.tabelaExemplo);
     anterior_->setEnabled(m_.anteriorEnabled);
     proximo_->setEnabled(m_.proximoEnabled);
