@@ -1,11 +1,15 @@
 // Reading, testing and formatting Brazilian number text.
 #include "core/toolkit/numbers.hpp"
 
+#include <array>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 #include <locale.h>
 
@@ -69,6 +73,245 @@ Mask parseMask(std::string_view mask) {
     return m;
 }
 
+
+constexpr int kSignificant = 18;
+
+// The 18 digits as "%.17Le" gives them (the slow way, for values the exact expansion below
+// does not reach).
+void eighteenDigitsByPrintf(Real positive, char* digits, int& exponent) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17Le", positive);
+    int n = 0;
+    const char* p = buf;
+    for (; *p != '\0' && *p != 'e'; ++p)
+        if (isDigit(*p) && n < kSignificant) digits[n++] = *p;
+    while (n < kSignificant) digits[n++] = '0';
+    exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+}
+
+// A whole number of up to 640 bits, least significant 64 bits first.
+struct WideNumber {
+    static constexpr int kLimbs = 10;
+    unsigned long long limb[kLimbs] = {};
+    int used = 1;
+
+    // Multiplies by f; false when the product does not fit.
+    bool multiply(unsigned long long f) {
+        unsigned long long carry = 0;
+        for (int i = 0; i < used; ++i) {
+            const unsigned __int128 p = static_cast<unsigned __int128>(limb[i]) * f + carry;
+            limb[i] = static_cast<unsigned long long>(p);
+            carry = static_cast<unsigned long long>(p >> 64);
+        }
+        if (carry == 0) return true;
+        if (used == kLimbs) return false;
+        limb[used++] = carry;
+        return true;
+    }
+    // Divides by d and gives back the remainder.
+    unsigned long long divide(unsigned long long d) {
+        unsigned long long rem = 0;
+        for (int i = used; i-- > 0;) {
+            const unsigned __int128 cur = (static_cast<unsigned __int128>(rem) << 64) | limb[i];
+            limb[i] = static_cast<unsigned long long>(cur / d);
+            rem = static_cast<unsigned long long>(cur % d);
+        }
+        while (used > 1 && limb[used - 1] == 0) --used;
+        return rem;
+    }
+    bool isZero() const { return used == 1 && limb[0] == 0; }
+};
+
+// Writes a whole number below 10^18 as its 18 digits, leading zeros included.
+void putEighteen(unsigned long long v, char* digits) {
+    for (int i = kSignificant; i-- > 0;) {
+        digits[i] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    }
+}
+
+// The common case of eighteenDigits, for m × 2^e between about 0,1 and 10^18 (2^(e2-1) ≤
+// value < 2^e2): with p = 18 - ⌊(e2 - 1)·log10 2⌋ ≤ 19, value × 10^p = m × 10^p × 2^e is
+// computed exactly in 128 bits, and its whole part Q has 19 or 20 digits: the 18 digits, the
+// rounding digit, and whatever is left over (with the fraction) only says "more than a half".
+// False when the value is outside that range.
+bool eighteenDigitsNarrow(unsigned long long m, int e, int e2, char* digits, int& exponent) {
+    const int low = ((e2 - 1) * 78913) >> 18;  // ⌊(e2 - 1)·log10 2⌋ ≤ the decimal exponent
+    if (low < -1 || low > 18) return false;
+    const int p = 18 - low;
+    unsigned __int128 power = 1;
+    for (int i = 0; i < p; ++i) power *= 10;
+    const unsigned __int128 x = static_cast<unsigned __int128>(m) * power;  // < 2^128
+    unsigned __int128 whole = 0;
+    bool fraction = false;
+    if (e >= 0) {
+        whole = x << e;  // value × 10^p < 10^20: no bit is lost
+    } else {
+        const int k = -e;  // at most 66 in this range
+        whole = x >> k;
+        fraction = (x & ((static_cast<unsigned __int128>(1) << k) - 1)) != 0;
+    }
+    constexpr unsigned long long kTen18 = 1000000000000000000ULL;
+    const unsigned __int128 kTen19 = static_cast<unsigned __int128>(kTen18) * 10;
+    unsigned long long top = 0;
+    unsigned roundDigit = 0;
+    if (whole >= kTen19) {  // 20 digits
+        const auto tens = static_cast<unsigned long long>(whole / 10);
+        fraction = fraction || whole % 10 != 0;
+        top = tens / 10;
+        roundDigit = static_cast<unsigned>(tens % 10);
+        exponent = 19 - p;
+    } else {  // 19 digits
+        const auto all = static_cast<unsigned long long>(whole);
+        top = all / 10;
+        roundDigit = static_cast<unsigned>(all % 10);
+        exponent = 18 - p;
+    }
+    if (roundDigit > 5 || (roundDigit == 5 && (fraction || top % 2 == 1))) ++top;
+    if (top == kTen18) {
+        top = kTen18 / 10;
+        ++exponent;
+    }
+    putEighteen(top, digits);
+    return true;
+}
+
+// The 18 significant digits of a finite value ≥ 0, correctly rounded with ties to even, and
+// the decimal exponent of the first digit: the same digits and exponent as "%.17Le" (zero
+// gives eighteen zeros and exponent 0). The value is m × 2^e with a whole m of 64 bits, so
+// its decimal digits are those of the whole number m × 2^e (e ≥ 0), or of m × 5^k with the
+// decimal point k places from the right (e = -k): written out in full, nothing is estimated.
+void eighteenDigits(Real positive, char* digits, int& exponent) {
+    static_assert(std::numeric_limits<Real>::radix == 2);
+    if constexpr (std::numeric_limits<Real>::digits != 64) {
+        return eighteenDigitsByPrintf(positive, digits, exponent);
+    } else {
+        if (positive == 0) {
+            std::memset(digits, '0', kSignificant);
+            exponent = 0;
+            return;
+        }
+        int e2 = 0;
+        const Real fraction = std::frexp(positive, &e2);  // positive = fraction × 2^e2
+        auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 64));
+        int e = e2 - 64;
+        const int zeros = std::countr_zero(mantissa);
+        mantissa >>= zeros;
+        e += zeros;
+        if (eighteenDigitsNarrow(mantissa, e, e2, digits, exponent)) return;
+
+        WideNumber n;
+        n.limb[0] = mantissa;
+        int pointShift = 0;  // the decimal point's distance from the right of n's digits
+        if (e >= 0) {
+            const int whole = e / 64, bits = e % 64;
+            if (whole + 2 > WideNumber::kLimbs) return eighteenDigitsByPrintf(positive, digits, exponent);
+            n.limb[0] = 0;
+            n.limb[whole] = mantissa << bits;
+            n.limb[whole + 1] = bits == 0 ? 0 : mantissa >> (64 - bits);
+            n.used = n.limb[whole + 1] != 0 ? whole + 2 : whole + 1;
+        } else {
+            constexpr unsigned long long kFive27 = 7450580596923828125ULL;  // 5^27
+            int k = -e;
+            pointShift = k;
+            for (; k >= 27; k -= 27)
+                if (!n.multiply(kFive27)) return eighteenDigitsByPrintf(positive, digits, exponent);
+            unsigned long long rest = 1;
+            for (; k > 0; --k) rest *= 5;
+            if (!n.multiply(rest)) return eighteenDigitsByPrintf(positive, digits, exponent);
+        }
+
+        // All decimal digits of n, most significant first.
+        constexpr unsigned long long kTen19 = 10000000000000000000ULL;
+        char text[WideNumber::kLimbs * 20 + 20];
+        int end = static_cast<int>(sizeof text), start = end;
+        while (!n.isZero()) {
+            unsigned long long chunk = n.divide(kTen19);
+            const bool lastChunk = n.isZero();
+            for (int d = 0; d < 19 && (!lastChunk || chunk != 0); ++d) {
+                text[--start] = static_cast<char>('0' + chunk % 10);
+                chunk /= 10;
+            }
+        }
+        const int count = end - start;
+        const char* all = text + start;
+        exponent = count - 1 - pointShift;
+        if (count <= kSignificant) {
+            std::memcpy(digits, all, static_cast<size_t>(count));
+            std::memset(digits + count, '0', static_cast<size_t>(kSignificant - count));
+            return;
+        }
+        std::memcpy(digits, all, kSignificant);
+        // Round at the 18th digit, ties to even.
+        bool up = all[kSignificant] > '5';
+        if (all[kSignificant] == '5') {
+            bool beyond = false;
+            for (int i = kSignificant + 1; i < count && !beyond; ++i) beyond = all[i] != '0';
+            up = beyond || ((digits[kSignificant - 1] - '0') % 2 == 1);
+        }
+        if (!up) return;
+        int i = kSignificant - 1;
+        for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            ++exponent;
+        }
+    }
+}
+
+// A decimal text "[-+]digits[.digits]" whose significant digits make a whole number D below
+// 2^64 with at most 27 decimals: D and 10^decimals are both exact in the 64-bit mantissa, so
+// the one division D / 10^decimals is correctly rounded, the very value strtold gives.
+// Anything else (more digits, an exponent) is left to strtold.
+std::optional<Real> exactQuotient(std::string_view c) {
+    if constexpr (std::numeric_limits<Real>::digits != 64) {
+        return std::nullopt;
+    } else {
+        static constexpr auto kPowers = [] {
+            std::array<Real, 28> p{};
+            p[0] = 1;
+            for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+            return p;
+        }();
+        size_t p = 0;
+        bool negative = false;
+        if (p < c.size() && (c[p] == '-' || c[p] == '+')) negative = c[p++] == '-';
+        unsigned long long whole = 0;
+        int significant = 0, decimals = 0, pendingZeros = 0;
+        bool afterPoint = false;
+        for (; p < c.size(); ++p) {
+            const char ch = c[p];
+            if (ch == '.') {
+                afterPoint = true;
+                continue;
+            }
+            if (!isDigit(ch)) return std::nullopt;
+            const unsigned digit = static_cast<unsigned>(ch - '0');
+            if (afterPoint) {
+                // Trailing decimal zeros change nothing: they are only counted once a later
+                // digit needs them.
+                if (digit == 0) {
+                    ++pendingZeros;
+                    continue;
+                }
+                for (; pendingZeros > 0; --pendingZeros) {
+                    if (significant > 0 && ++significant > 19) return std::nullopt;
+                    whole *= 10;
+                    ++decimals;
+                }
+                ++decimals;
+            }
+            if (whole == 0 && digit == 0) continue;
+            if (++significant > 19) return std::nullopt;
+            whole = whole * 10 + digit;
+        }
+        if (decimals >= static_cast<int>(kPowers.size())) return std::nullopt;
+        const Real value = static_cast<Real>(whole) / kPowers[static_cast<size_t>(decimals)];
+        return negative ? -value : value;
+    }
+}
 }  // namespace
 
 bool checkinteiro(std::string_view text) {
@@ -115,6 +358,7 @@ Real StrToFloat(std::string_view text) {
     }
     while (p < n && isBlank(text[p])) ++p;
     if (p != n) throw ConversionError::notNumber(std::string(text));
+    if (const auto quick = exactQuotient(c)) return *quick;
     errno = 0;
     const Real value = strtold_l(c.c_str(), nullptr, cLocale());
     if (std::isinf(value)) throw ConversionError::notNumber(std::string(text));
@@ -182,54 +426,53 @@ std::string formatfloatx(std::string_view mask, Real value) {
 
     // The 18 significant digits of |value|, correctly rounded (ties to even), and the
     // decimal exponent of the first one.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", std::fabs(value));
-    std::string digits;
+    char digits[kSignificant];
     int exponent = 0;
-    {
-        const char* p = buf;
-        for (; *p != '\0' && *p != 'e'; ++p)
-            if (isDigit(*p)) digits.push_back(*p);
-        if (*p == 'e') exponent = std::atoi(p + 1);
-    }
-    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+    eighteenDigits(std::fabs(value), digits, exponent);
+    bool zero = true;
+    for (const char d : digits) zero = zero && d == '0';
 
     // value × 10^maxDec as a whole number, rounded half away from zero.
     std::string scaled;
     const long keep = zero ? -1 : static_cast<long>(exponent) + 1 + maxDec;
     if (keep < 0) {
         scaled = "0";
-    } else if (keep >= static_cast<long>(digits.size())) {
-        scaled = digits + std::string(static_cast<size_t>(keep) - digits.size(), '0');
+    } else if (keep >= kSignificant) {
+        scaled.reserve(static_cast<size_t>(keep));
+        scaled.assign(digits, kSignificant);
+        scaled.append(static_cast<size_t>(keep) - kSignificant, '0');
     } else {
-        scaled = digits.substr(0, static_cast<size_t>(keep));
+        scaled.assign(digits, static_cast<size_t>(keep));
         if (scaled.empty()) scaled = "0";
-        if (digits[static_cast<size_t>(keep)] >= '5') incrementDigits(scaled);
+        if (digits[keep] >= '5') incrementDigits(scaled);
     }
     const size_t lead = scaled.find_first_not_of('0');
-    scaled = lead == std::string::npos ? "0" : scaled.substr(lead);
+    if (lead == std::string::npos)
+        scaled = "0";
+    else
+        scaled.erase(0, lead);
     if (scaled.size() < static_cast<size_t>(maxDec) + 1)
         scaled.insert(0, static_cast<size_t>(maxDec) + 1 - scaled.size(), '0');
+    const bool allZero = lead == std::string::npos;
 
-    std::string intPart = scaled.substr(0, scaled.size() - static_cast<size_t>(maxDec));
-    std::string frac = scaled.substr(scaled.size() - static_cast<size_t>(maxDec));
-    while (frac.size() > static_cast<size_t>(m.required) && frac.back() == '0') frac.pop_back();
-    const bool allZero = scaled.find_first_not_of('0') == std::string::npos;
-
-    const size_t intLead = intPart.find_first_not_of('0');
-    intPart = intLead == std::string::npos ? "" : intPart.substr(intLead);
-    if (intPart.size() < static_cast<size_t>(m.minInt))
-        intPart.insert(0, static_cast<size_t>(m.minInt) - intPart.size(), '0');
+    // The whole part without its leading zeros (at least minInt digits), the decimals without
+    // the trailing zeros the mask does not ask for.
+    const std::string_view all(scaled);
+    std::string_view intPart = all.substr(0, all.size() - static_cast<size_t>(maxDec));
+    std::string_view frac = all.substr(all.size() - static_cast<size_t>(maxDec));
+    while (frac.size() > static_cast<size_t>(m.required) && frac.back() == '0') frac.remove_suffix(1);
+    while (!intPart.empty() && intPart.front() == '0') intPart.remove_prefix(1);
+    const size_t pad = intPart.size() < static_cast<size_t>(m.minInt)
+                           ? static_cast<size_t>(m.minInt) - intPart.size()
+                           : 0;
+    const size_t intDigits = pad + intPart.size();
 
     std::string out;
+    out.reserve(2 + intDigits + intDigits / 3 + frac.size());
     if (value < 0 && !allZero) out.push_back('-');
-    if (m.thousands) {
-        for (size_t k = 0; k < intPart.size(); ++k) {
-            if (k > 0 && (intPart.size() - k) % 3 == 0) out.push_back('.');
-            out.push_back(intPart[k]);
-        }
-    } else {
-        out += intPart;
+    for (size_t k = 0; k < intDigits; ++k) {
+        if (m.thousands && k > 0 && (intDigits - k) % 3 == 0) out.push_back('.');
+        out.push_back(k < pad ? '0' : intPart[k - pad]);
     }
     if (!frac.empty()) {
         out.push_back(',');
