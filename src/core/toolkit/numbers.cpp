@@ -27,25 +27,13 @@ locale_t cLocale() {
     return loc;
 }
 
-// Keeps, in order, the digits, "," and "-" of the text.
-std::string keepNumberChars(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
+// Writes, in order, the digits, "," and "-" of the text into `out` (room for text.size()
+// characters) and gives back how many there are.
+size_t keepNumberChars(std::string_view text, char* out) {
+    size_t n = 0;
     for (const char ch : text)
-        if (isDigit(ch) || ch == ',' || ch == '-') kept.push_back(ch);
-    return kept;
-}
-
-// Adds one to a text of decimal digits.
-void incrementDigits(std::string& digits) {
-    for (size_t k = digits.size(); k-- > 0;) {
-        if (digits[k] != '9') {
-            ++digits[k];
-            return;
-        }
-        digits[k] = '0';
-    }
-    digits.insert(digits.begin(), '1');
+        if (isDigit(ch) || ch == ',' || ch == '-') out[n++] = ch;
+    return n;
 }
 
 struct Mask {
@@ -77,16 +65,22 @@ Mask parseMask(std::string_view mask) {
 constexpr int kSignificant = 18;
 
 // The 18 digits as "%.17Le" gives them (the slow way, for values the exact expansion below
-// does not reach).
-void eighteenDigitsByPrintf(Real positive, char* digits, int& exponent) {
+// does not reach). False when the value is zero.
+bool eighteenDigitsByPrintf(Real positive, char* digits, int& exponent) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.17Le", positive);
     int n = 0;
+    bool nonZero = false;
     const char* p = buf;
-    for (; *p != '\0' && *p != 'e'; ++p)
-        if (isDigit(*p) && n < kSignificant) digits[n++] = *p;
+    for (; *p != '\0' && *p != 'e'; ++p) {
+        if (isDigit(*p) && n < kSignificant) {
+            nonZero = nonZero || *p != '0';
+            digits[n++] = *p;
+        }
+    }
     while (n < kSignificant) digits[n++] = '0';
     exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    return nonZero;
 }
 
 // A whole number of up to 640 bits, least significant 64 bits first.
@@ -122,66 +116,71 @@ struct WideNumber {
     bool isZero() const { return used == 1 && limb[0] == 0; }
 };
 
-// Writes a whole number below 10^18 as its 18 digits, leading zeros included.
-void putEighteen(unsigned long long v, char* digits) {
-    for (int i = kSignificant; i-- > 0;) {
-        digits[i] = static_cast<char>('0' + v % 10);
-        v /= 10;
+constexpr unsigned long long kTen9 = 1000000000ULL;
+constexpr unsigned long long kTen18 = kTen9 * kTen9;
+
+// 10^0 to 10^19, all below 2^64.
+constexpr std::array<unsigned long long, 20> kTenPowers = [] {
+    std::array<unsigned long long, 20> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// Writes a whole number below 10^9 as its 9 digits, leading zeros included.
+void putNine(unsigned v, char* out) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    for (int i = 8; i >= 2; i -= 2) {
+        const unsigned pair = v % 100;
+        v /= 100;
+        out[i] = kPairs[2 * pair + 1];
+        out[i - 1] = kPairs[2 * pair];
     }
+    out[0] = static_cast<char>('0' + v);
 }
 
-// The common case of eighteenDigits, for m × 2^e between about 0,1 and 10^18 (2^(e2-1) ≤
-// value < 2^e2): with p = 18 - ⌊(e2 - 1)·log10 2⌋ ≤ 19, value × 10^p = m × 10^p × 2^e is
-// computed exactly in 128 bits, and its whole part Q has 19 or 20 digits: the 18 digits, the
-// rounding digit, and whatever is left over (with the fraction) only says "more than a half".
-// False when the value is outside that range.
+// The common case of eighteenDigits, for m × 2^e between about 0,1 and 10^19, where
+// 2^(e2-1) ≤ value < 2^e2: with p = 18 - ⌊(e2 - 1)·log10 2⌋ (one less when that gives 20
+// digits), value × 10^p = m × 10^p × 2^e is computed exactly in 128 bits, and its whole part
+// has 19 digits: the 18 digits and the rounding digit; the bits below only say whether a 5
+// there is more than a half. False when the value is outside that range.
 bool eighteenDigitsNarrow(unsigned long long m, int e, int e2, char* digits, int& exponent) {
     const int low = ((e2 - 1) * 78913) >> 18;  // ⌊(e2 - 1)·log10 2⌋ ≤ the decimal exponent
     if (low < -1 || low > 18) return false;
-    const int p = 18 - low;
-    unsigned __int128 power = 1;
-    for (int i = 0; i < p; ++i) power *= 10;
-    const unsigned __int128 x = static_cast<unsigned __int128>(m) * power;  // < 2^128
-    unsigned __int128 whole = 0;
+    unsigned long long whole = 0;
     bool fraction = false;
-    if (e >= 0) {
-        whole = x << e;  // value × 10^p < 10^20: no bit is lost
-    } else {
-        const int k = -e;  // at most 66 in this range
-        whole = x >> k;
-        fraction = (x & ((static_cast<unsigned __int128>(1) << k) - 1)) != 0;
-    }
-    constexpr unsigned long long kTen18 = 1000000000000000000ULL;
-    const unsigned __int128 kTen19 = static_cast<unsigned __int128>(kTen18) * 10;
-    unsigned long long top = 0;
-    unsigned roundDigit = 0;
-    if (whole >= kTen19) {  // 20 digits
-        const auto tens = static_cast<unsigned long long>(whole / 10);
-        fraction = fraction || whole % 10 != 0;
-        top = tens / 10;
-        roundDigit = static_cast<unsigned>(tens % 10);
-        exponent = 19 - p;
-    } else {  // 19 digits
-        const auto all = static_cast<unsigned long long>(whole);
-        top = all / 10;
-        roundDigit = static_cast<unsigned>(all % 10);
+    for (int p = 18 - low;; --p) {
+        if (p < 0) return false;
+        const unsigned __int128 x = static_cast<unsigned __int128>(m) * kTenPowers[static_cast<size_t>(p)];
+        // value × 10^p < 10^20 < 2^67: shifting left loses no bit.
+        const unsigned __int128 w = e >= 0 ? x << e : x >> -e;  // -e ≤ 66 in this range
+        if (w >= static_cast<unsigned __int128>(kTen18) * 10) continue;  // 20 digits: one place less
+        whole = static_cast<unsigned long long>(w);
+        fraction = e < 0 && (x & ((static_cast<unsigned __int128>(1) << -e) - 1)) != 0;
         exponent = 18 - p;
+        break;
     }
+    unsigned long long top = whole / 10;
+    const auto roundDigit = static_cast<unsigned>(whole % 10);
     if (roundDigit > 5 || (roundDigit == 5 && (fraction || top % 2 == 1))) ++top;
     if (top == kTen18) {
         top = kTen18 / 10;
         ++exponent;
     }
-    putEighteen(top, digits);
+    putNine(static_cast<unsigned>(top / kTen9), digits);
+    putNine(static_cast<unsigned>(top % kTen9), digits + 9);
     return true;
 }
 
 // The 18 significant digits of a finite value ≥ 0, correctly rounded with ties to even, and
 // the decimal exponent of the first digit: the same digits and exponent as "%.17Le" (zero
-// gives eighteen zeros and exponent 0). The value is m × 2^e with a whole m of 64 bits, so
-// its decimal digits are those of the whole number m × 2^e (e ≥ 0), or of m × 5^k with the
-// decimal point k places from the right (e = -k): written out in full, nothing is estimated.
-void eighteenDigits(Real positive, char* digits, int& exponent) {
+// gives eighteen zeros and exponent 0, and false). The value is m × 2^e with a whole m of 64
+// bits, so its decimal digits are those of the whole number m × 2^e (e ≥ 0), or of m × 5^k
+// with the decimal point k places from the right (e = -k): computed exactly, never estimated.
+bool eighteenDigits(Real positive, char* digits, int& exponent) {
     static_assert(std::numeric_limits<Real>::radix == 2);
     if constexpr (std::numeric_limits<Real>::digits != 64) {
         return eighteenDigitsByPrintf(positive, digits, exponent);
@@ -189,7 +188,7 @@ void eighteenDigits(Real positive, char* digits, int& exponent) {
         if (positive == 0) {
             std::memset(digits, '0', kSignificant);
             exponent = 0;
-            return;
+            return false;
         }
         int e2 = 0;
         const Real fraction = std::frexp(positive, &e2);  // positive = fraction × 2^e2
@@ -198,7 +197,7 @@ void eighteenDigits(Real positive, char* digits, int& exponent) {
         const int zeros = std::countr_zero(mantissa);
         mantissa >>= zeros;
         e += zeros;
-        if (eighteenDigitsNarrow(mantissa, e, e2, digits, exponent)) return;
+        if (eighteenDigitsNarrow(mantissa, e, e2, digits, exponent)) return true;
 
         WideNumber n;
         n.limb[0] = mantissa;
@@ -222,11 +221,10 @@ void eighteenDigits(Real positive, char* digits, int& exponent) {
         }
 
         // All decimal digits of n, most significant first.
-        constexpr unsigned long long kTen19 = 10000000000000000000ULL;
         char text[WideNumber::kLimbs * 20 + 20];
         int end = static_cast<int>(sizeof text), start = end;
         while (!n.isZero()) {
-            unsigned long long chunk = n.divide(kTen19);
+            unsigned long long chunk = n.divide(kTenPowers[19]);
             const bool lastChunk = n.isZero();
             for (int d = 0; d < 19 && (!lastChunk || chunk != 0); ++d) {
                 text[--start] = static_cast<char>('0' + chunk % 10);
@@ -239,7 +237,7 @@ void eighteenDigits(Real positive, char* digits, int& exponent) {
         if (count <= kSignificant) {
             std::memcpy(digits, all, static_cast<size_t>(count));
             std::memset(digits + count, '0', static_cast<size_t>(kSignificant - count));
-            return;
+            return true;
         }
         std::memcpy(digits, all, kSignificant);
         // Round at the 18th digit, ties to even.
@@ -249,7 +247,7 @@ void eighteenDigits(Real positive, char* digits, int& exponent) {
             for (int i = kSignificant + 1; i < count && !beyond; ++i) beyond = all[i] != '0';
             up = beyond || ((digits[kSignificant - 1] - '0') % 2 == 1);
         }
-        if (!up) return;
+        if (!up) return true;
         int i = kSignificant - 1;
         for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
         if (i >= 0) {
@@ -258,14 +256,16 @@ void eighteenDigits(Real positive, char* digits, int& exponent) {
             digits[0] = '1';
             ++exponent;
         }
+        return true;
     }
 }
 
-// A decimal text "[-+]digits[.digits]" whose significant digits make a whole number D below
-// 2^64 with at most 27 decimals: D and 10^decimals are both exact in the 64-bit mantissa, so
-// the one division D / 10^decimals is correctly rounded, the very value strtold gives.
-// Anything else (more digits, an exponent) is left to strtold.
-std::optional<Real> exactQuotient(std::string_view c) {
+// A text "[blanks][-+]digits[,digits][blanks]" whose significant digits make a whole number D
+// below 2^64 with at most 27 decimals: D and 10^decimals are both exact in the 64-bit
+// mantissa, so the one division D / 10^decimals is correctly rounded, the very value strtold
+// gives. Anything else (more digits, an exponent, no digit, other characters) is left to the
+// full reader.
+std::optional<Real> quickDecimal(std::string_view text) {
     if constexpr (std::numeric_limits<Real>::digits != 64) {
         return std::nullopt;
     } else {
@@ -275,43 +275,45 @@ std::optional<Real> exactQuotient(std::string_view c) {
             for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
             return p;
         }();
+        const size_t n = text.size();
         size_t p = 0;
+        while (p < n && isBlank(text[p])) ++p;
         bool negative = false;
-        if (p < c.size() && (c[p] == '-' || c[p] == '+')) negative = c[p++] == '-';
+        if (p < n && (text[p] == '-' || text[p] == '+')) negative = text[p++] == '-';
         unsigned long long whole = 0;
-        int significant = 0, decimals = 0, pendingZeros = 0;
-        bool afterPoint = false;
-        for (; p < c.size(); ++p) {
-            const char ch = c[p];
-            if (ch == '.') {
-                afterPoint = true;
-                continue;
-            }
-            if (!isDigit(ch)) return std::nullopt;
-            const unsigned digit = static_cast<unsigned>(ch - '0');
-            if (afterPoint) {
-                // Trailing decimal zeros change nothing: they are only counted once a later
-                // digit needs them.
+        int significant = 0, decimals = 0, pendingZeros = 0, digits = 0;
+        for (; p < n && isDigit(text[p]); ++p, ++digits) {
+            const unsigned digit = static_cast<unsigned>(text[p] - '0');
+            if (whole == 0 && digit == 0) continue;
+            if (++significant > 19) return std::nullopt;
+            whole = whole * 10 + digit;
+        }
+        if (p < n && text[p] == ',') {
+            for (++p; p < n && isDigit(text[p]); ++p, ++digits) {
+                const unsigned digit = static_cast<unsigned>(text[p] - '0');
+                // Trailing decimal zeros change nothing: they only count once a later digit
+                // needs them.
                 if (digit == 0) {
                     ++pendingZeros;
                     continue;
                 }
                 for (; pendingZeros > 0; --pendingZeros) {
-                    if (significant > 0 && ++significant > 19) return std::nullopt;
+                    if (whole != 0 && ++significant > 19) return std::nullopt;
                     whole *= 10;
                     ++decimals;
                 }
+                if (++significant > 19) return std::nullopt;
+                whole = whole * 10 + digit;
                 ++decimals;
             }
-            if (whole == 0 && digit == 0) continue;
-            if (++significant > 19) return std::nullopt;
-            whole = whole * 10 + digit;
         }
-        if (decimals >= static_cast<int>(kPowers.size())) return std::nullopt;
+        while (p < n && isBlank(text[p])) ++p;
+        if (p != n || digits == 0 || decimals >= static_cast<int>(kPowers.size())) return std::nullopt;
         const Real value = static_cast<Real>(whole) / kPowers[static_cast<size_t>(decimals)];
         return negative ? -value : value;
     }
 }
+
 }  // namespace
 
 bool checkinteiro(std::string_view text) {
@@ -335,6 +337,7 @@ std::string RemoveCharDta(std::string_view text) {
 }
 
 Real StrToFloat(std::string_view text) {
+    if (const auto quick = quickDecimal(text)) return *quick;
     size_t p = 0;
     const size_t n = text.size();
     while (p < n && isBlank(text[p])) ++p;
@@ -358,7 +361,6 @@ Real StrToFloat(std::string_view text) {
     }
     while (p < n && isBlank(text[p])) ++p;
     if (p != n) throw ConversionError::notNumber(std::string(text));
-    if (const auto quick = exactQuotient(c)) return *quick;
     errno = 0;
     const Real value = strtold_l(c.c_str(), nullptr, cLocale());
     if (std::isinf(value)) throw ConversionError::notNumber(std::string(text));
@@ -383,28 +385,38 @@ long long StrToInt(std::string_view text) {
 }
 
 Real RemovePonto(RemovePontoVariant variant, std::string_view text) {
-    std::string kept = keepNumberChars(text);
+    char small[64];
+    std::string large;
+    char* buffer = small;
+    if (text.size() > sizeof small) {
+        large.resize(text.size());
+        buffer = large.data();
+    }
+    const std::string_view kept(buffer, keepNumberChars(text, buffer));
     try {
         switch (variant) {
             case RemovePontoVariant::Shared: {
                 // Characters after the first comma are numbered from 1: from number 9 on they
-                // are cut, and a later comma only survives as number 1.
-                std::string cut;
+                // are cut, and a later comma only survives as number 1. The cut text is never
+                // longer than the kept one, so it is written over it.
+                char* cut = buffer;
+                size_t length = 0;
                 int number = 0;
                 bool afterComma = false;
                 for (const char ch : kept) {
                     if (!afterComma) {
-                        cut.push_back(ch);
+                        cut[length++] = ch;
                         afterComma = ch == ',';
                         continue;
                     }
                     ++number;
                     if (number >= 9) continue;
                     if (ch == ',' && number != 1) continue;
-                    cut.push_back(ch);
+                    cut[length++] = ch;
                 }
-                if (!checkinteiro(cut)) return 0;
-                return StrToFloat(cut);
+                const std::string_view cutText(cut, length);
+                if (!checkinteiro(cutText)) return 0;
+                return StrToFloat(cutText);
             }
             case RemovePontoVariant::Strict:
                 return StrToFloat(kept);
@@ -428,55 +440,65 @@ std::string formatfloatx(std::string_view mask, Real value) {
     // decimal exponent of the first one.
     char digits[kSignificant];
     int exponent = 0;
-    eighteenDigits(std::fabs(value), digits, exponent);
-    bool zero = true;
-    for (const char d : digits) zero = zero && d == '0';
+    const bool zero = !eighteenDigits(std::fabs(value), digits, exponent);
 
-    // value × 10^maxDec as a whole number, rounded half away from zero.
-    std::string scaled;
+    // value × 10^maxDec as a whole number, rounded half away from zero: its digits without
+    // leading zeros (none at all for zero), with one place in front for a carry.
     const long keep = zero ? -1 : static_cast<long>(exponent) + 1 + maxDec;
-    if (keep < 0) {
-        scaled = "0";
-    } else if (keep >= kSignificant) {
-        scaled.reserve(static_cast<size_t>(keep));
-        scaled.assign(digits, kSignificant);
-        scaled.append(static_cast<size_t>(keep) - kSignificant, '0');
-    } else {
-        scaled.assign(digits, static_cast<size_t>(keep));
-        if (scaled.empty()) scaled = "0";
-        if (digits[keep] >= '5') incrementDigits(scaled);
+    char small[64];
+    std::string large;
+    char* scaled = small + 1;
+    size_t len = 0;
+    if (keep >= kSignificant) {
+        if (static_cast<size_t>(keep) + 1 > sizeof small) {
+            large.resize(static_cast<size_t>(keep) + 1);
+            scaled = large.data() + 1;
+        }
+        std::memcpy(scaled, digits, kSignificant);
+        std::memset(scaled + kSignificant, '0', static_cast<size_t>(keep) - kSignificant);
+        len = static_cast<size_t>(keep);
+    } else if (keep >= 0) {
+        std::memcpy(scaled, digits, static_cast<size_t>(keep));
+        len = static_cast<size_t>(keep);
+        if (digits[keep] >= '5') {
+            size_t k = len;
+            while (k > 0 && scaled[k - 1] == '9') scaled[--k] = '0';
+            if (k > 0) {
+                ++scaled[k - 1];
+            } else {
+                *--scaled = '1';
+                ++len;
+            }
+        }
     }
-    const size_t lead = scaled.find_first_not_of('0');
-    if (lead == std::string::npos)
-        scaled = "0";
-    else
-        scaled.erase(0, lead);
-    if (scaled.size() < static_cast<size_t>(maxDec) + 1)
-        scaled.insert(0, static_cast<size_t>(maxDec) + 1 - scaled.size(), '0');
-    const bool allZero = lead == std::string::npos;
+    while (len > 0 && *scaled == '0') ++scaled, --len;
+    const bool allZero = len == 0;
 
-    // The whole part without its leading zeros (at least minInt digits), the decimals without
-    // the trailing zeros the mask does not ask for.
-    const std::string_view all(scaled);
-    std::string_view intPart = all.substr(0, all.size() - static_cast<size_t>(maxDec));
-    std::string_view frac = all.substr(all.size() - static_cast<size_t>(maxDec));
-    while (frac.size() > static_cast<size_t>(m.required) && frac.back() == '0') frac.remove_suffix(1);
-    while (!intPart.empty() && intPart.front() == '0') intPart.remove_prefix(1);
-    const size_t pad = intPart.size() < static_cast<size_t>(m.minInt)
-                           ? static_cast<size_t>(m.minInt) - intPart.size()
-                           : 0;
-    const size_t intDigits = pad + intPart.size();
+    // The whole part (at least minInt digits) and the decimals without the trailing zeros the
+    // mask does not ask for; decimals beyond the digits are leading zeros.
+    const size_t decimals = static_cast<size_t>(maxDec);
+    const size_t intLen = len > decimals ? len - decimals : 0;
+    size_t fracLen = decimals;
+    const auto fracDigit = [&](size_t i) {  // decimal i (from 0) of the scaled digits
+        const size_t fromRight = decimals - i;  // 1 for the last decimal
+        return fromRight <= len ? scaled[len - fromRight] : '0';
+    };
+    while (fracLen > static_cast<size_t>(m.required) && fracDigit(fracLen - 1) == '0') --fracLen;
+    const size_t pad = intLen < static_cast<size_t>(m.minInt) ? static_cast<size_t>(m.minInt) - intLen : 0;
+    const size_t intDigits = pad + intLen;
+    const size_t points = m.thousands && intDigits > 0 ? (intDigits - 1) / 3 : 0;
+    const bool minus = value < 0 && !allZero;
 
-    std::string out;
-    out.reserve(2 + intDigits + intDigits / 3 + frac.size());
-    if (value < 0 && !allZero) out.push_back('-');
+    std::string out(static_cast<size_t>(minus) + intDigits + points + (fracLen > 0 ? fracLen + 1 : 0), '0');
+    char* o = out.data();
+    if (minus) *o++ = '-';
     for (size_t k = 0; k < intDigits; ++k) {
-        if (m.thousands && k > 0 && (intDigits - k) % 3 == 0) out.push_back('.');
-        out.push_back(k < pad ? '0' : intPart[k - pad]);
+        if (points > 0 && k > 0 && (intDigits - k) % 3 == 0) *o++ = '.';
+        *o++ = k < pad ? '0' : scaled[k - pad];
     }
-    if (!frac.empty()) {
-        out.push_back(',');
-        out += frac;
+    if (fracLen > 0) {
+        *o++ = ',';
+        for (size_t i = 0; i < fracLen; ++i) *o++ = fracDigit(i);
     }
     return out;
 }

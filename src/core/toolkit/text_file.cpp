@@ -409,7 +409,10 @@ void writeTextFile(const std::filesystem::path& file, std::string_view utf8) {
 }
 
 std::string encodeLines(const std::vector<std::string>& lines) {
+    size_t size = 0;
+    for (const auto& l : lines) size += l.size() + 2;
     std::string text;
+    text.reserve(size);
     for (const auto& l : lines) {
         text += l;
         text += "\r\n";
@@ -418,7 +421,9 @@ std::string encodeLines(const std::vector<std::string>& lines) {
 }
 
 void writeLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
-    writeFileAtomic(file, encodeLines(lines));
+    std::vector<FileContents> one;
+    one.push_back({file, encodeLines(lines)});  // moved, not copied
+    writeFilesAtomic(one);
 }
 
 }  // namespace corvana::toolkit
