@@ -57,7 +57,10 @@ std::vector<std::string> fromCommaText(std::string_view line) {
                     ++p;
                     break;
                 }
-                item += line[p++];
+                // Everything up to the next quote belongs to the item as it stands.
+                const size_t quote = std::min(line.find('"', p), n);
+                item.append(line.substr(p, quote - p));
+                p = quote;
             }
         } else {
             const size_t start = p;
