@@ -123,10 +123,7 @@ BENCHMARK(BM_RevisionReportLines)->Unit(benchmark::kMillisecond);
 void BM_RevisionFiles(benchmark::State& state) {
     static BenchFolder folder;
     OpenWindow w(folder);
-    for (auto _ : state) {
-        w.f->salvarx();
-        toolkit::writeLines(w.f->reportPath(), w.f->reportLines());
-    }
+    for (auto _ : state) w.f->writeBackupAndReport();
 }
 BENCHMARK(BM_RevisionFiles)->Unit(benchmark::kMillisecond);
 

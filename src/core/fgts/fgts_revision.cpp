@@ -414,8 +414,7 @@ void TFFGTSdif::finalizar() {
     sfgts.setColCount(13);
     if (Caplijur && Jurmen) aplicarjuros();
     if (cab_ != nullptr) cab_->cab(ctx_.Cfont);
-    salvarx();
-    toolkit::writeLines(reportPath(), reportLines());
+    writeBackupAndReport();
     close();
     if (isFile(reportPath())) ctx_.ui->showReport(reportPath());
 }

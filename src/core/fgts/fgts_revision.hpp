@@ -119,6 +119,8 @@ class TFFGTSdif : public app::WindowModel, public RevisionState, public urv::Dai
     // The finishing step without the window's closing (the report is written and shown).
     void finalizar();
     void salvarx();
+    // The backup and the report written as one pair (the finishing step's files).
+    void writeBackupAndReport();
     std::vector<std::string> fileLines() const;
     std::vector<std::string> reportLines() const;
     // The closing figures the report states: the amount owed at the final date, the moratory

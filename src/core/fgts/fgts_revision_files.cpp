@@ -71,6 +71,15 @@ void TFFGTSdif::salvarx() {
     toolkit::writeLines(backupPath(), fileLines());
 }
 
+void TFFGTSdif::writeBackupAndReport() {
+    // One pair: a failed or interrupted write never leaves a new report beside an old backup,
+    // and the folder is flushed once for both.
+    std::vector<toolkit::FileContents> files;
+    files.push_back({backupPath(), toolkit::encodeLines(fileLines())});
+    files.push_back({reportPath(), toolkit::encodeLines(reportLines())});
+    toolkit::writeFilesAtomic(files);
+}
+
 bool TFFGTSdif::readFile(const std::vector<std::string>& lines, bool abrir) {
     const std::string tag = lines.empty() ? std::string() : lines.front();
     const auto it = std::find(kVersions.begin(), kVersions.end(), tag);

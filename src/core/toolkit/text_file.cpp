@@ -409,16 +409,36 @@ void writeTextFile(const std::filesystem::path& file, std::string_view utf8) {
 }
 
 std::string encodeLines(const std::vector<std::string>& lines) {
-    std::string text;
+    size_t size = 0;
+    for (const auto& l : lines) size += l.size() + 2;
+    // Each line converted into one buffer: the same bytes encodeText gives for the joined text
+    // (a line break never belongs to a UTF-8 sequence), without building that text first.
+    std::string bytes, piece;
+    bytes.reserve(size);
+    bool exact = true;
     for (const auto& l : lines) {
-        text += l;
-        text += "\r\n";
+        if (isPlainAscii(l)) {
+            bytes += l;
+        } else {
+            exact = utf8ToCp1252(l, piece) && exact;
+            bytes += piece;
+        }
+        bytes += "\r\n";
     }
-    return encodeText(text);
+    if (exact && !startsWithMark(bytes) && (isPlainAscii(bytes) || !isValidUtf8(bytes))) return bytes;
+    std::string withBom = "\xEF\xBB\xBF";
+    withBom.reserve(size + 3);
+    for (const auto& l : lines) {
+        withBom += l;
+        withBom += "\r\n";
+    }
+    return withBom;
 }
 
 void writeLines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
-    writeFileAtomic(file, encodeLines(lines));
+    std::vector<FileContents> one;
+    one.push_back({file, encodeLines(lines)});  // moved, not copied
+    writeFilesAtomic(one);
 }
 
 }  // namespace corvana::toolkit

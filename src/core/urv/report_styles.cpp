@@ -90,9 +90,20 @@ std::string bodyCell(const std::string& t) {
     return "<td><div align=Right>" + toolkit::htmlText(t) + "</div></td>";
 }
 std::string gridRow(const toolkit::StringGrid& g, int r, bool header) {
+    // The cells of headCell or bodyCell, written straight into the row.
+    const std::string_view open = header ? "<td><div align=Right><b>" : "<td><div align=Right>";
+    const std::string_view close = header ? "</b></div></td>" : "</div></td>";
     std::string s = "<tr>\r\n";
-    for (int c = 0; c < g.colCount(); ++c)
-        s += header ? headCell(g.cell(c, r)) : bodyCell(g.cell(c, r));
+    s.reserve(s.size() + static_cast<size_t>(g.colCount()) * (open.size() + close.size() + 16));
+    for (int c = 0; c < g.colCount(); ++c) {
+        const std::string& t = g.cell(c, r);
+        s += open;
+        if (t.find_first_of("&<>") == std::string::npos)
+            s += t;
+        else
+            s += toolkit::htmlText(t);
+        s += close;
+    }
     return s;
 }
 std::string H(const std::string& x) {

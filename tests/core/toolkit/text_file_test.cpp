@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "core/toolkit/error.hpp"
 #include "test_support.hpp"
@@ -39,6 +41,24 @@ TEST(TextFile, EncodedTextReadsBackAsWritten) {
         EXPECT_EQ(decodeText(encodeText(text)), text) << text;
     }
     EXPECT_EQ(encodeText("Plano Verão"), "Plano Ver\xE3o");
+}
+
+TEST(TextFile, LinesEncodeAsTheirJoinedText) {
+    // Lines are converted one by one; the bytes must be those of the whole text with CR LF.
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"plain", ""},
+        {"Plano Verão", "R$ 1.000,00", "<td>ação</td>"},
+        {"ï»¿x", "Verão"},             // would begin with a byte-order mark
+        {"Ã£o", "abc"},                 // its Windows-1252 bytes are valid UTF-8
+        {"Verão", "seta → aqui"},       // a character Windows-1252 lacks
+        {"corte \xC3", "\xA3 depois"},  // a sequence broken at the line's end
+    };
+    for (const auto& lines : cases) {
+        std::string joined;
+        for (const auto& l : lines) joined += l + "\r\n";
+        EXPECT_EQ(encodeLines(lines), encodeText(joined)) << joined;
+    }
 }
 
 TEST(TextFile, ReadsOnlyRegularFilesOfASaneSize) {
