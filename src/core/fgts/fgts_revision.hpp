@@ -14,6 +14,7 @@
 #include "core/toolkit/numbers.hpp"
 #include "core/toolkit/string_grid.hpp"
 #include "core/urv/daily_entries.hpp"
+#include "core/urv/urv_text.hpp"
 
 namespace corvana::urv {
 class TFcab;
@@ -125,12 +126,7 @@ class TFFGTSdif : public app::WindowModel, public RevisionState, public urv::Dai
     std::vector<std::string> reportLines() const;
     // The closing figures the report states: the amount owed at the final date, the moratory
     // interest (its months and rate when simple) and the fees.
-    struct Owed {
-        toolkit::Real owed = 0, interest = 0, fees = 0;
-        int months = 0;
-        toolkit::Real rate = 0;
-        bool total = false;  // the report adds them up in a "TOTAL" line
-    };
+    using Owed = urv::OwedFigures;
     Owed owedFigures() const;
     // The grand total the report states, "R$ 1.111,94": its "TOTAL", else the amount owed.
     std::string totalOwed() const;

@@ -133,28 +133,14 @@ std::vector<std::string> TFFGTSdif::reportLines() const {
 }
 
 TFFGTSdif::Owed TFFGTSdif::owedFigures() const {
-    Owed o;
+    toolkit::Real owed = 0;
     for (int r = 1; r < sfgts.rowCount(); ++r)
-        if (sfgts.cell(0, r) == ComboBox1) o.owed = N(sfgts.cell(12, r));
-    if (Caplijur) {
-        if (Jurmen) {
-            o.interest = N(Edit2);
-        } else {
-            const toolkit::Span span =
-                toolkit::EntreDatas(urv::readDate(dtacitacao), urv::readDate(ComboBox1));
-            o.months = span.years * 12 + span.months;
-            o.rate = N(urv::rate(o.months * N(Eq)));
-            o.interest = o.rate / 100 * o.owed;
-        }
-    }
-    if (Chono) o.fees = N(Ehono) / 100 * (o.owed + o.interest);
-    o.total = Chono || Caplijur;
-    return o;
+        if (sfgts.cell(0, r) == ComboBox1) owed = N(sfgts.cell(12, r));
+    return urv::owedFigures(owed, {Caplijur, Jurmen, Chono, Edit2, dtacitacao, ComboBox1, Eq, Ehono});
 }
 
 std::string TFFGTSdif::totalOwed() const {
-    const Owed o = owedFigures();
-    return "R$ " + money(o.total ? o.owed + o.interest + o.fees : o.owed);
+    return urv::totalOwedText(owedFigures());
 }
 
 std::string TFFGTSdif::owedMonth() const {

@@ -143,29 +143,15 @@ std::vector<std::string> TFurv::reportLines() {
 }
 
 TFurv::Owed TFurv::owedFigures() const {
-    Owed o;
     bool reached = false;
     for (int r = 1; r < surv.rowCount(); ++r)
         if (surv.cell(0, r) == monthOf(Datafinal)) reached = true;
-    o.owed = reached ? N(Edit1) : 0;
-    if (Caplijur) {
-        if (Jurmen) {
-            o.interest = N(Edit2);
-        } else {
-            const toolkit::Span span = toolkit::EntreDatas(readDate(dtacitacao), readDate(Datafinal));
-            o.months = span.years * 12 + span.months;
-            o.rate = N(rate(o.months * N(Eq)));
-            o.interest = o.rate / 100 * o.owed;
-        }
-    }
-    if (Chono) o.fees = N(Ehono) / 100 * (o.owed + o.interest);
-    o.total = Chono || Caplijur;
-    return o;
+    return urv::owedFigures(reached ? N(Edit1) : 0,
+                            {Caplijur, Jurmen, Chono, Edit2, dtacitacao, Datafinal, Eq, Ehono});
 }
 
 std::string TFurv::totalOwed() const {
-    const Owed o = owedFigures();
-    return "R$ " + money(o.total ? o.owed + o.interest + o.fees : o.owed);
+    return urv::totalOwedText(owedFigures());
 }
 
 }  // namespace corvana::urv

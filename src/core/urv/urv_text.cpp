@@ -47,4 +47,26 @@ std::string quoted(std::string_view text) {
     return std::string(text.substr(0, i)) + "…";
 }
 
+OwedFigures owedFigures(Real owed, const OwedChoices& c) {
+    OwedFigures o;
+    o.owed = owed;
+    if (c.interest) {
+        if (c.monthByMonth) {
+            o.interest = N(c.monthInterestSum);
+        } else {
+            const toolkit::Span span = toolkit::EntreDatas(readDate(c.citation), readDate(c.finalDate));
+            o.months = span.years * 12 + span.months;
+            o.rate = N(rate(o.months * N(c.monthlyRate)));
+            o.interest = o.rate / 100 * o.owed;
+        }
+    }
+    if (c.fees) o.fees = N(c.feePercent) / 100 * (o.owed + o.interest);
+    o.total = c.fees || c.interest;
+    return o;
+}
+
+std::string totalOwedText(const OwedFigures& o) {
+    return "R$ " + money(o.total ? o.owed + o.interest + o.fees : o.owed);
+}
+
 }  // namespace corvana::urv

@@ -51,6 +51,24 @@ toolkit::Date firstDay(std::string_view monthText);
 // day when the month is shorter ("31/" on 04/2000 gives 30/04/2000).
 std::string dayOnMonth(std::string_view dateText, std::string_view monthText);
 
+// The amounts a report of these windows closes with: the amount owed, its moratory interest
+// (the month-by-month sum, or the simple rate from the citation to the final date) and the fees,
+// and whether a "TOTAL" line adds them up (with fees or interest chosen).
+struct OwedFigures {
+    Real owed = 0, interest = 0, fees = 0;
+    int months = 0;  // simple interest: whole months from the citation to the final date
+    Real rate = 0;   // simple interest: months × monthly rate, as the report prints it
+    bool total = false;
+};
+struct OwedChoices {
+    bool interest = false, monthByMonth = false, fees = false;
+    std::string monthInterestSum;  // the month-by-month interest total
+    std::string citation, finalDate, monthlyRate, feePercent;
+};
+OwedFigures owedFigures(Real owed, const OwedChoices& choices);
+// The grand total the report states, "R$ 47.708,03": its "TOTAL", else the amount owed.
+std::string totalOwedText(const OwedFigures& o);
+
 // Quotes at most 60 characters of a text in a message (then "…").
 std::string quoted(std::string_view text);
 

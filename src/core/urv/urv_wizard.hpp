@@ -170,12 +170,7 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     std::vector<std::string> reportLines();
     // The closing figures the report states: the amount owed in the final month, the moratory
     // interest (its months and rate when simple) and the fees.
-    struct Owed {
-        Real owed = 0, interest = 0, fees = 0;
-        int months = 0;
-        Real rate = 0;
-        bool total = false;  // the report adds them up in a "TOTAL" line
-    };
+    using Owed = urv::OwedFigures;
     Owed owedFigures() const;
     // The grand total the report states, "R$ 47.708,03": its "TOTAL", else the amount owed.
     std::string totalOwed() const;
