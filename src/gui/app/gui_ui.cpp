@@ -12,13 +12,11 @@
 #include <QUrl>
 
 #include "gui/app/main_window.hpp"
+#include "gui/common/text_widgets.hpp"
 
 namespace corvana::gui {
 
 namespace {
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 std::filesystem::path toPath(const QString& s) {
     const QByteArray utf8 = s.toUtf8();
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));

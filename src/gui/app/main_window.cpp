@@ -43,6 +43,7 @@
 #include "gui/app/page_setup.hpp"
 #include "gui/app/report_view.hpp"
 #include "gui/common/grid_model.hpp"
+#include "gui/common/text_widgets.hpp"
 
 namespace corvana::gui {
 
@@ -51,12 +52,6 @@ using app::Command;
 using app::Place;
 
 namespace {
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QString& q) {
-    return q.toStdString();
-}
 
 // Sizes of the editing toolbar's size box, in points.
 struct SizeEntry {

@@ -19,13 +19,12 @@
 #include "gui/app/views.hpp"
 #include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
+#include "gui/common/text_widgets.hpp"
 
 namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& t) { return t.toStdString(); }
 
 QLabel* red(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -33,12 +32,6 @@ QLabel* red(const QString& text, QWidget* parent) {
     return l;
 }
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // Statement pages: which field of a month each one shows.
 enum Kind { Jsi = 2, Jcm = 3, SaldoAnterior = 4, SaldoPosterior = 5 };

@@ -25,40 +25,15 @@
 #include "gui/app/views.hpp"
 #include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
+#include "gui/common/text_widgets.hpp"
 
 namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QString& t) {
-    return t.toStdString();
-}
 
-std::vector<std::string> linesOf(const QString& text) {
-    std::vector<std::string> lines;
-    if (text.isEmpty()) return lines;
-    for (const QString& l : text.split('\n')) lines.push_back(s(l));
-    return lines;
-}
-QString textOf(const std::vector<std::string>& lines) {
-    QStringList l;
-    for (const auto& x : lines) l << q(x);
-    return l.join('\n');
-}
 
-void setLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
-    const QString t = textOf(lines);
-    if (memo->toPlainText() != t) memo->setPlainText(t);
-}
 
-void setCheck(QAbstractButton* b, bool on) {
-    const bool blocked = b->blockSignals(true);
-    b->setChecked(on);
-    b->blockSignals(blocked);
-}
 
 }  // namespace
 

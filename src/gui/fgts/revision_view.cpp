@@ -25,24 +25,13 @@
 #include "gui/app/views.hpp"
 #include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
+#include "gui/common/text_widgets.hpp"
 
 namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QString& t) {
-    return t.toStdString();
-}
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QCheckBox* check(const char* name, const QString& caption, QWidget* parent) {
     auto* c = new QCheckBox(caption, parent);
@@ -56,24 +45,8 @@ QLineEdit* edit(const char* name, QWidget* parent) {
     return e;
 }
 
-void setItems(QComboBox* box, const std::vector<std::string>& items) {
-    QStringList l;
-    for (const auto& i : items) l << q(i);
-    bool same = box->count() == l.size();
-    for (int i = 0; same && i < l.size(); ++i) same = box->itemText(i) == l[i];
-    if (!same) {
-        box->clear();
-        box->addItems(l);
-    }
-}
 
-void setText(QLineEdit* e, const std::string& text) {
-    if (e->text() != q(text)) e->setText(q(text));
-}
 
-void setText(QComboBox* box, const std::string& text) {
-    if (box->currentText() != q(text)) box->setCurrentText(q(text));
-}
 
 }  // namespace
 

@@ -29,29 +29,17 @@
 #include "gui/app/views.hpp"
 #include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
+#include "gui/common/text_widgets.hpp"
 
 namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& t) { return t.toStdString(); }
 
 const char* const kMonthMask = "99/9999; ";
 const char* const kDateMask = "99/99/9999; ";
 const char* const kEmptyDate = "  /  /    ";
 
-std::vector<std::string> linesOf(const QString& text) {
-    std::vector<std::string> lines;
-    if (text.isEmpty()) return lines;
-    for (const QString& l : text.split('\n')) lines.push_back(s(l));
-    return lines;
-}
-QString textOf(const std::vector<std::string>& lines) {
-    QStringList l;
-    for (const auto& x : lines) l << q(x);
-    return l.join('\n');
-}
 
 // The "Sim"/"Não" column: the cell's text and, 25 pixels right and 4 below its corner, the
 // second image for "Sim" and the first for "Não".
@@ -109,7 +97,7 @@ void showOptions(QRadioButton* a, bool onA, QRadioButton* b, bool onB) {
 
 // A push button; Enter presses it when it has the focus, as Space does. `caption` may carry a
 // mnemonic ("&Próximo").
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+QPushButton* wizardButton(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(true);
@@ -239,14 +227,14 @@ SavingsWizardView::SavingsWizardView(app::App& app, savings::SavingsWizard& mode
     resize(980, 640);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    auto* anterior = button("SpeedButton1", "&Anterior", this);
-    auto* proximo = button("SpeedButton2", "&Próximo", this);
-    finalizar_ = button("SpeedButton3", "&Finalizar", this);
-    auto* fechar = button("SpeedButton4", "Fe&char", this);
-    auto* novo = button("ToolbarButton971", "Novo", this);
-    auto* abrir = button("SpeedButton5", "Abrir", this);
+    auto* anterior = wizardButton("SpeedButton1", "&Anterior", this);
+    auto* proximo = wizardButton("SpeedButton2", "&Próximo", this);
+    finalizar_ = wizardButton("SpeedButton3", "&Finalizar", this);
+    auto* fechar = wizardButton("SpeedButton4", "Fe&char", this);
+    auto* novo = wizardButton("ToolbarButton971", "Novo", this);
+    auto* abrir = wizardButton("SpeedButton5", "Abrir", this);
     abrir->setToolTip("Abrir o Cálculo");
-    auto* backup = button("SpeedButton18", "Abrir Backup", this);
+    auto* backup = wizardButton("SpeedButton18", "Abrir Backup", this);
     backup->setToolTip("Abrir o último cálculo realizado.");
     for (auto* b : {novo, abrir, backup}) bar->addWidget(b);
     bar->addStretch(1);
@@ -366,8 +354,8 @@ QWidget* SavingsWizardView::buildPlanPage() {
         });
     });
     auto* splanos = grid(&m_.SPlanos, "SPlanos", {0}, {{"Data", kMonthMask}});
-    auto* add = button("Button1", "Adicionar Expurgo", page);
-    auto* config = button("Button3", "Configurar Índice", page);
+    auto* add = wizardButton("Button1", "Adicionar Expurgo", page);
+    auto* config = wizardButton("Button3", "Configurar Índice", page);
     connect(add, &QPushButton::clicked, this, [this] { run([this] { m_.Button1Click(); }); });
     connect(config, &QPushButton::clicked, this, [this] { run([this] { m_.Button3Click(); }); });
     config->setVisible(look_.indexConfig);
@@ -435,7 +423,7 @@ QWidget* SavingsWizardView::buildJurosPage() {
     connect(cprorata_, &QCheckBox::toggled, this, [this](bool on) {
         if (!refreshing_) m_.Cprorata = on;
     });
-    auto* limpar1 = button("Button4", "Limpar", g1);
+    auto* limpar1 = wizardButton("Button4", "Limpar", g1);
     connect(limpar1, &QPushButton::clicked, this, [this] { run([this] { m_.Button4Click(); }); });
     rsimples_ = new QRadioButton("Simples", g1);
     rsimples_->setObjectName("Rsimples");
@@ -476,7 +464,7 @@ QWidget* SavingsWizardView::buildJurosPage() {
     group->addButton(rcomjuros_);
     connect(rsemjuros_, &QRadioButton::clicked, this, [this] { run([this] { m_.RsemjurosClick(); }); });
     connect(rcomjuros_, &QRadioButton::clicked, this, [this] { run([this] { m_.RComjurosClick(); }); });
-    auto* limpar2 = button("Button5", "Limpar", g2);
+    auto* limpar2 = wizardButton("Button5", "Limpar", g2);
     connect(limpar2, &QPushButton::clicked, this, [this] { run([this] { m_.Button5Click(); }); });
     row2->addWidget(rsemjuros_);
     row2->addWidget(rcomjuros_);
@@ -518,7 +506,7 @@ QWidget* SavingsWizardView::buildAmortizacaoPage() {
                                  "Incontroverso",
                                  page));
     layout->addWidget(new QLabel("ou outro valor para amortização.", page));
-    auto* limpar = button("Button6", "Limpar", page);
+    auto* limpar = wizardButton("Button6", "Limpar", page);
     connect(limpar, &QPushButton::clicked, this, [this] { run([this] { m_.Button6Click(); }); });
     layout->addWidget(limpar, 0, Qt::AlignLeft);
     layout->addWidget(grid(&m_.amortizacao, "amortizacao", {0}, {}), 1);
@@ -552,9 +540,9 @@ QWidget* SavingsWizardView::buildNotasPage() {
     connect(memo2_, &QPlainTextEdit::textChanged, this, [this] {
         if (!refreshing_) m_.Memo2 = linesOf(memo2_->toPlainText());
     });
-    auto* gravar = button("Button2", "Gravar", page);
+    auto* gravar = wizardButton("Button2", "Gravar", page);
     connect(gravar, &QPushButton::clicked, this, [this] { run([this] { m_.Button2Click(); }); });
-    auto* salvar = button("SpeedButton8", "Para Salvar o Cálculo Clique Aqui", page);
+    auto* salvar = wizardButton("SpeedButton8", "Para Salvar o Cálculo Clique Aqui", page);
     salvar->setToolTip("Salvar o Cálculo");
     connect(salvar, &QPushButton::clicked, this, [this] { run([this] { m_.SpeedButton8Click(); }); });
     auto* closing = new QLabel(
@@ -648,10 +636,10 @@ GridDialogView::GridDialogView(app::App& app, savings::GridDialog& model, QSize 
     whenLeft(view_, [this] { dialog_.SPlanosiniExit(); });
     layout->addWidget(view_, 1);
 
-    auto* nova = button("", "&Nova Linha", this);
-    auto* excluir = button("", "E&xcluir Linha", this);
-    auto* gravar = button("", "&Gravar", this);
-    auto* fechar = button("", "Fe&char", this);
+    auto* nova = wizardButton("", "&Nova Linha", this);
+    auto* excluir = wizardButton("", "E&xcluir Linha", this);
+    auto* gravar = wizardButton("", "&Gravar", this);
+    auto* fechar = wizardButton("", "Fe&char", this);
     connect(nova, &QPushButton::clicked, this, [this] { run([this] { dialog_.NovaLinhaClick(); }); });
     connect(excluir, &QPushButton::clicked, this,
             [this] { run([this] { dialog_.ExcluirLinhaClick(); }); });
@@ -747,8 +735,8 @@ PurgeYieldView::PurgeYieldView(app::App& app, savings::TForm6& model, QWidget* p
     f2->addWidget(new QLabel("espressos em moedas diferentes", g2), 4, 0, 1, 2);
     cl->addWidget(g2);
     auto* bar = new QHBoxLayout;
-    auto* calcular = button("Button1", "&Calcular", calc);
-    auto* sair = button("Button2", "&Sair", calc);
+    auto* calcular = wizardButton("Button1", "&Calcular", calc);
+    auto* sair = wizardButton("Button2", "&Sair", calc);
     bar->addWidget(calcular);
     bar->addWidget(sair);
     bar->addStretch(1);
@@ -801,7 +789,7 @@ February1989View::February1989View(app::App& app, savings::TForm8& model, QWidge
     memo->setReadOnly(true);
     memo->setPlainText(textOf(savings::TForm8::Memo1()));
     layout->addWidget(memo, 1);
-    auto* fechar = button("Button1", "Fe&char", this);
+    auto* fechar = wizardButton("Button1", "Fe&char", this);
     connect(fechar, &QPushButton::clicked, this, [this] { run([this] { m_.FecharClick(); }); });
     layout->addWidget(fechar, 0, Qt::AlignRight);
 }

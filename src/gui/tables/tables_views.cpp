@@ -13,14 +13,12 @@
 
 #include "gui/app/views.hpp"
 #include "gui/common/grid_model.hpp"
+#include "gui/common/text_widgets.hpp"
 #include "pdf/pdf_words.hpp"
 
 namespace corvana::gui {
 
 namespace {
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 }  // namespace
 
 ImportarSerieView::ImportarSerieView(app::App& app, tables::TFormImportarSerie& model,

@@ -27,24 +27,13 @@
 #include "gui/app/views.hpp"
 #include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
+#include "gui/common/text_widgets.hpp"
 
 namespace corvana::gui {
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QString& t) {
-    return t.toStdString();
-}
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QTableView* gridView(toolkit::StringGrid* grid, const QString& name, bool readOnly,
                      GridModel** model, QWidget* parent) {
@@ -74,24 +63,8 @@ QTableView* gridView(toolkit::StringGrid* grid, const QString& name, bool readOn
     return view;
 }
 
-void setText(QLineEdit* e, const std::string& text) {
-    const QString t = q(text);
-    if (e->text() != t) e->setText(t);
-}
 
-void setLines(QPlainTextEdit* e, const std::vector<std::string>& lines) {
-    QStringList l;
-    for (const auto& x : lines) l << q(x);
-    const QString t = l.join('\n');
-    if (e->toPlainText() != t) e->setPlainText(t);
-}
 
-std::vector<std::string> linesOf(const QString& text) {
-    std::vector<std::string> lines;
-    if (text.isEmpty()) return lines;
-    for (const QString& l : text.split('\n')) lines.push_back(s(l));
-    return lines;
-}
 
 void showIndex(QComboBox* box, const std::string& text) {
     const int i = box->findText(q(text));
