@@ -128,6 +128,7 @@ class TFFGTSdif : public app::WindowModel, public RevisionState, public urv::Dai
     // interest (its months and rate when simple) and the fees.
     using Owed = urv::OwedFigures;
     Owed owedFigures() const;
+    urv::OwedChoices owedChoices() const;  // the interest and fee options as typed
     // The grand total the report states, "R$ 1.111,94": its "TOTAL", else the amount owed.
     std::string totalOwed() const;
     // The month of the amount owed, as the report's "VALOR DEVIDO EM" names it ("12/2001").

@@ -92,31 +92,7 @@ std::vector<std::string> TFFGTSdif::reportLines() const {
     if (Caplijur && Jurmen) re.push_back("<tr><tbody></b>" + totals + "</tbody></tr>");
     re.push_back("</table>");
 
-    const Owed o = owedFigures();
-    const Real A = o.owed, J = o.interest, Hf = o.fees;
-    re.push_back("<BR><B>VALOR DEVIDO EM: " + htmlText(owedMonth()) + " = R$" + money(A) + "</B></BR>");
-
-    if (Jurmen) {
-        if (Caplijur)
-            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " +
-                         htmlText(dtacitacao) + ") = R$ " + money(J) + "</B></BR>");
-        if (Chono && N(Ehono) > 0)
-            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
-                         "</B></BR>");
-    } else {
-        if (Caplijur) {
-            const int n = o.months;
-            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " +
-                         urv::monthOf(dtacitacao) + " a " + urv::monthOf(ComboBox1) + " (" +
-                         std::to_string(n) + (n > 1 ? " meses " : " mês ") + " -juros de " +
-                         htmlText(Eq) + "% ao mês) = " + money(A) + " x " + money(o.rate) + "%" +
-                         " = " + money(J) + "</B></BR>");
-        }
-        if (Chono && N(Ehono) > 0)
-            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
-                         "</B></BR>");
-    }
-    if (o.total) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
+    closingLines(re, owedFigures(), owedChoices(), owedMonth(), urv::monthOf(ComboBox1));
     if (Rfev && Caplijur && Jurmen)
         re.push_back("<BR><B>Valores da diferença expresso em Reais (colunas l, m e o)</B></BR>");
     re.push_back("<p>&nbsp;</p>");
@@ -136,7 +112,11 @@ TFFGTSdif::Owed TFFGTSdif::owedFigures() const {
     toolkit::Real owed = 0;
     for (int r = 1; r < sfgts.rowCount(); ++r)
         if (sfgts.cell(0, r) == ComboBox1) owed = N(sfgts.cell(12, r));
-    return urv::owedFigures(owed, {Caplijur, Jurmen, Chono, Edit2, dtacitacao, ComboBox1, Eq, Ehono});
+    return urv::owedFigures(owed, owedChoices());
+}
+
+urv::OwedChoices TFFGTSdif::owedChoices() const {
+    return {Caplijur, Jurmen, Chono, Edit2, dtacitacao, ComboBox1, Eq, Ehono};
 }
 
 std::string TFFGTSdif::totalOwed() const {

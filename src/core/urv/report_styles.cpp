@@ -110,6 +110,34 @@ std::string H(const std::string& x) {
     return "<tr><td><div align=Justify><p><b>" + x + "</b></p></div></td></tr>";
 }
 
+void closingLines(std::vector<std::string>& re, const OwedFigures& o, const OwedChoices& c,
+                  const std::string& owedMonth, const std::string& finalMonth) {
+    using toolkit::htmlText;
+    const Real A = o.owed, J = o.interest, Hf = o.fees;
+    re.push_back("<BR><B>VALOR DEVIDO EM: " + htmlText(owedMonth) + " = R$" + money(A) + "</B></BR>");
+    if (c.monthByMonth) {
+        if (c.interest)
+            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " +
+                         htmlText(c.citation) + ") = R$ " + money(J) + "</B></BR>");
+        if (c.fees && N(c.feePercent) > 0)
+            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(c.feePercent) + "%)" + " = R$" +
+                         money(Hf) + "</B></BR>");
+    } else {
+        if (c.interest) {
+            const int n = o.months;
+            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " + monthOf(c.citation) +
+                         " a " + finalMonth + " (" + std::to_string(n) +
+                         (n > 1 ? " meses " : " mês ") + " -juros de " + htmlText(c.monthlyRate) +
+                         "% ao mês) = " + money(A) + " x " + money(o.rate) + "%" + " = " +
+                         money(J) + "</B></BR>");
+        }
+        if (c.fees && N(c.feePercent) > 0)
+            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(c.feePercent) + "%)" + " = " +
+                         money(Hf) + "</B></BR>");
+    }
+    if (o.total) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
+}
+
 }  // namespace report_html
 
 }  // namespace corvana::urv

@@ -7,6 +7,7 @@
 
 #include "core/app/window_model.hpp"
 #include "core/toolkit/string_grid.hpp"
+#include "core/urv/urv_text.hpp"
 
 namespace corvana::urv {
 
@@ -34,6 +35,10 @@ std::string bodyCell(const std::string& text);  // a right-aligned cell
 std::string gridRow(const toolkit::StringGrid& g, int row, bool header);
 // A bold justified paragraph in a one-cell row (the caller's markup, not escaped).
 std::string H(const std::string& markup);
+// The lines after the table: the amount owed in `owedMonth`, the interest (month by month, or
+// simple from the citation to `finalMonth`), the fees and the "TOTAL" when they add up.
+void closingLines(std::vector<std::string>& re, const OwedFigures& o, const OwedChoices& c,
+                  const std::string& owedMonth, const std::string& finalMonth);
 }  // namespace report_html
 
 }  // namespace corvana::urv

@@ -108,29 +108,7 @@ std::vector<std::string> TFurv::reportLines() {
     re.push_back("<tr><tbody></b>" + totals + "</tbody></tr>");
     re.push_back("</table>");
 
-    const Owed o = owedFigures();
-    const Real A = o.owed, J = o.interest, Hf = o.fees;
-    re.push_back("<BR><B>VALOR DEVIDO EM: " + htmlText(label) + " = R$" + money(A) + "</B></BR>");
-    if (Jurmen) {
-        if (Caplijur)
-            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS: (data da citação: " +
-                         htmlText(dtacitacao) + ") = R$ " + money(J) + "</B></BR>");
-        if (Chono && N(Ehono) > 0)
-            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = R$" + money(Hf) +
-                         "</B></BR>");
-    } else {
-        if (Caplijur) {
-            const int n = o.months;
-            re.push_back("<BR><B>VALOR DOS JUROS MORATÓRIOS DEVIDOS DE: " + monthOf(dtacitacao) +
-                         " a " + F + " (" + std::to_string(n) + (n > 1 ? " meses " : " mês ") +
-                         " -juros de " + htmlText(Eq) + "% ao mês) = " + money(A) + " x " +
-                         money(o.rate) + "%" + " = " + money(J) + "</B></BR>");
-        }
-        if (Chono && N(Ehono) > 0)
-            re.push_back("<BR><B>HONORÁRIOS: (" + htmlText(Ehono) + "%)" + " = " + money(Hf) +
-                         "</B></BR>");
-    }
-    if (o.total) re.push_back("<BR><B>TOTAL = " + money(A + J + Hf) + "</B></BR>");
+    closingLines(re, owedFigures(), owedChoices(), label, F);
     re.push_back("<p>&nbsp;</p>");
     re.push_back("<BR><B>ÍNDICE USADO NA ATUALIZAÇÃO MONETÁRIA DO CÁLCULO: " + htmlText(CB1) +
                  "</B></BR>");
@@ -146,8 +124,11 @@ TFurv::Owed TFurv::owedFigures() const {
     bool reached = false;
     for (int r = 1; r < surv.rowCount(); ++r)
         if (surv.cell(0, r) == monthOf(Datafinal)) reached = true;
-    return urv::owedFigures(reached ? N(Edit1) : 0,
-                            {Caplijur, Jurmen, Chono, Edit2, dtacitacao, Datafinal, Eq, Ehono});
+    return urv::owedFigures(reached ? N(Edit1) : 0, owedChoices());
+}
+
+urv::OwedChoices TFurv::owedChoices() const {
+    return {Caplijur, Jurmen, Chono, Edit2, dtacitacao, Datafinal, Eq, Ehono};
 }
 
 std::string TFurv::totalOwed() const {

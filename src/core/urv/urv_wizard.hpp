@@ -172,6 +172,7 @@ class TFurv : public app::WindowModel, public UrvState, public DailyEntriesOwner
     // interest (its months and rate when simple) and the fees.
     using Owed = urv::OwedFigures;
     Owed owedFigures() const;
+    urv::OwedChoices owedChoices() const;  // the interest and fee options as typed
     // The grand total the report states, "R$ 47.708,03": its "TOTAL", else the amount owed.
     std::string totalOwed() const;
     std::filesystem::path reportPath() const { return ctx_.file(kReport); }
