@@ -3,9 +3,7 @@
 
 namespace corvana::toolkit {
 
-std::string htmlText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void appendHtmlText(std::string& out, std::string_view text, bool quotes) {
     for (const char ch : text) {
         switch (ch) {
             case '&':
@@ -17,10 +15,22 @@ std::string htmlText(std::string_view text) {
             case '>':
                 out += "&gt;";
                 break;
+            case '"':
+                if (quotes) {
+                    out += "&quot;";
+                    break;
+                }
+                [[fallthrough]];
             default:
                 out.push_back(ch);
         }
     }
+}
+
+std::string htmlText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    appendHtmlText(out, text);
     return out;
 }
 

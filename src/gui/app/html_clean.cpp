@@ -1,6 +1,8 @@
 // The HTML5 parser's tree written back as plain, well-formed HTML.
 #include "gui/app/html_clean.hpp"
 
+#include "core/toolkit/html_text.hpp"
+
 #include <gumbo.h>
 
 #include <algorithm>
@@ -67,30 +69,6 @@ std::string lower(std::string_view s) {
     std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return out;
-}
-
-void escapeText(std::string& out, std::string_view text, bool attribute) {
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                if (attribute) {
-                    out += "&quot;";
-                    break;
-                }
-                [[fallthrough]];
-            default:
-                out += c;
-        }
-    }
 }
 
 // Border shorthands ("border-bottom: solid 1px #d8d8d8") written out as the longhand
@@ -252,7 +230,7 @@ void writeText(std::string& out, const GumboNode* node) {
         node->parent->v.element.tag == GUMBO_TAG_STYLE) {
         out += expandBorderShorthands(node->v.text.text);  // style sheets are raw text
     } else {
-        escapeText(out, node->v.text.text, false);
+        toolkit::appendHtmlText(out, node->v.text.text, false);
     }
 }
 
@@ -265,7 +243,7 @@ void writeStartTag(std::string& out, const GumboElement& e, const std::string& n
         out += ' ';
         out += lower(a->name);
         out += "=\"";
-        escapeText(out, lower(a->name) == "style" ? expandBorderShorthands(a->value) : a->value,
+        toolkit::appendHtmlText(out, lower(a->name) == "style" ? expandBorderShorthands(a->value) : a->value,
                    true);
         out += '"';
     }
