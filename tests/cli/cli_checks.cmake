@@ -1,0 +1,15 @@
+# What the command-line scripts check with: run corvana-cli expecting an exit status (the output
+# and errors together in `out`), and a text that must hold another.
+function(run status out)
+  execute_process(COMMAND "${CLI}" ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE o ERROR_VARIABLE e)
+  if(NOT rc EQUAL status)
+    message(FATAL_ERROR "corvana-cli ${ARGN}: exit ${rc}, expected ${status}\n${o}${e}")
+  endif()
+  set(${out} "${o}${e}" PARENT_SCOPE)
+endfunction()
+function(expect_in text what)
+  string(FIND "${text}" "${what}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "expected \"${what}\" in:\n${text}")
+  endif()
+endfunction()
