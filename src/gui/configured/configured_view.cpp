@@ -17,6 +17,7 @@
 
 #include "core/app/ui.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/masked_box.hpp"
 #include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
 #include "gui/common/text_widgets.hpp"
@@ -89,7 +90,10 @@ void ConfiguredView::run(const std::function<void()>& handler) {
 QLineEdit* ConfiguredView::edit(const std::string& name, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(q(name));
-    if (m_.isDateField(name)) e->setInputMask("99/99/9999; ");
+    if (m_.isDateField(name)) {
+        e->setInputMask("99/99/9999; ");
+        typeFromStartWhenEmpty(e);
+    }
     if (name == "Edia") e->setMaxLength(2);
     if (m_.isMoneyField(name) || name == "Ejurcomp" || name == "Ejurmor" || name == "Ehonvalor")
         e->setAlignment(Qt::AlignRight);

@@ -23,6 +23,7 @@
 
 #include "core/app/ui.hpp"
 #include "gui/app/views.hpp"
+#include "gui/common/masked_box.hpp"
 #include "gui/common/page_focus.hpp"
 #include "gui/common/sample_table_label.hpp"
 #include "gui/common/text_widgets.hpp"
@@ -71,6 +72,7 @@ QLineEdit* FgtsView::dateBox(const char* name, std::function<void(const std::str
     auto* box = new QLineEdit(this);
     box->setObjectName(name);
     box->setInputMask("99/99/9999; ");
+    typeFromStartWhenEmpty(box);
     connect(box, &QLineEdit::textEdited, this, [this, onEdit](const QString& t) {
         if (!refreshing_) run([&] { onEdit(s(t)); });
     });
