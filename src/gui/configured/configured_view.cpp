@@ -396,6 +396,7 @@ void ConfiguredView::showEvent(QShowEvent* event) {
     }
     run([this] { m_.shown(); });
     QWidget::showEvent(event);
+    focusFirstControl(pages_);  // the keyboard starts on the first field, not on a button
 }
 
 void ConfiguredView::hideEvent(QHideEvent* event) {

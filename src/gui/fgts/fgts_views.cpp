@@ -336,6 +336,7 @@ void FgtsPurgesView::refresh() {
 void FgtsPurgesView::showEvent(QShowEvent* event) {
     run([this] { m_.shown(); });
     QWidget::showEvent(event);
+    if (m_.focused.empty()) focusFirstControl(pages_);  // the first field, not a button
 }
 
 void FgtsPurgesView::hideEvent(QHideEvent* event) {

@@ -378,6 +378,7 @@ void RevisionView::showEvent(QShowEvent* event) {
     m_.visible = true;
     refresh();
     SavingsView::showEvent(event);
+    focusFirstControl(pages_);  // the keyboard starts on the first field, not on a button
 }
 
 void RevisionView::hideEvent(QHideEvent* event) {

@@ -546,6 +546,7 @@ void UrvWizardView::showEvent(QShowEvent* event) {
     if (!m_.visible) m_.FormShow();
     refresh();
     UrvWindow::showEvent(event);
+    focusFirstControl(pages_);  // the keyboard starts on the first field, not on a button
 }
 
 void UrvWizardView::hideEvent(QHideEvent* event) {

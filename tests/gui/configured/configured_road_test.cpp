@@ -99,6 +99,9 @@ private slots:
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(h.in<QLabel>(w, "Label47")->text(), QString("Tabela atualizada até: MAR/26"));
         QCOMPARE(h.in<QCheckBox>(w, "Cjc")->text(), QString("Demonstrar Juros Remuneratórios"));
+        // The keyboard starts on the first field: what the user types first is the name, and a
+        // Space typed in it does not press a button.
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h.in<QLineEdit>(w, "Enome")));
 
         // Without the update date nothing moves.
         h.click(w, "SpeedButton2");
